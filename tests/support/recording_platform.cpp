@@ -1,0 +1,54 @@
+#include "tests/support/recording_platform.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace {
+
+std::vector<RecordedMessageBox>& MessageBoxLog() {
+    static std::vector<RecordedMessageBox> log;
+    return log;
+}
+
+FakeWindow* AsFake(Window window) {
+    return static_cast<FakeWindow*>(window);
+}
+
+}  // namespace
+
+Window AsWindow(FakeWindow& window) {
+    return &window;
+}
+
+const std::vector<RecordedMessageBox>& RecordedMessageBoxes() {
+    return MessageBoxLog();
+}
+
+void ResetRecording() {
+    MessageBoxLog().clear();
+}
+
+std::string GetWindowTextBytes(Window window, int limit) {
+    if (window == nullptr || limit <= 0) {
+        return {};
+    }
+    const std::string& text = AsFake(window)->text;
+    return text.substr(0, std::min(text.size(), static_cast<std::size_t>(limit - 1)));
+}
+
+void SetWindowTextBytes(Window window, std::string_view text) {
+    if (window == nullptr) {
+        return;
+    }
+    FakeWindow* fake = AsFake(window);
+    fake->text = std::string(text.substr(0, text.find('\0')));
+    if (fake->onTextSet) {
+        fake->onTextSet();
+    }
+}
+
+void ShowMessageBox(Window owner, std::string_view text, std::string_view caption) {
+    MessageBoxLog().push_back({owner, std::string(text), std::string(caption)});
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/window.h"
+
+// A stand-in for the Windows side of the program, linked into the native tests: windows are
+// plain records whose texts the code under test reads and writes, and every message box is
+// recorded instead of shown.
+struct FakeWindow {
+    std::string text;
+    // Runs after each text change, as an edit control raises EN_UPDATE.
+    std::function<void()> onTextSet;
+};
+
+struct RecordedMessageBox {
+    Window owner = nullptr;
+    std::string text;
+    std::string caption;
+};
+
+Window AsWindow(FakeWindow& window);
+
+// Everything shown since the last ResetRecording().
+const std::vector<RecordedMessageBox>& RecordedMessageBoxes();
+void ResetRecording();
