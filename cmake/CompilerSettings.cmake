@@ -2,10 +2,10 @@
 # The program's Japanese texts are written as UTF-8 in the sources and compiled to the code
 # page 932 bytes the window shows.
 function(tallymere_compile_settings target)
-    target_compile_options(${target} PRIVATE
+    target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:
         -Wall -Wextra -Wpedantic -Wshadow
         -ffp-contract=off -fno-fast-math -msse2 -mfpmath=sse
-        -fexec-charset=CP932)
+        -fexec-charset=CP932>)
 endfunction()
 
 # One CTest test per test binary (every Wine start costs seconds), named after the side it runs

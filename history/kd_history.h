@@ -11,7 +11,7 @@ double AverageOf(std::span<const double> values);
 // The ordered list of K/D percentages, oldest first. Storage grows by half its capacity
 // (1, 2, 3, 4, 6, 9, 13, 19, ...) and never shrinks.
 class KdHistory {
-  public:
+public:
     // The largest count whose size in bytes fits in 32 bits.
     static constexpr std::uint32_t kMaxCount = 536'870'911;
 
@@ -30,7 +30,7 @@ class KdHistory {
     [[nodiscard]] double At(std::uint32_t position) const { return Values()[position]; }
     [[nodiscard]] std::span<const double> Values() const { return {values_.get(), count_}; }
 
-  private:
+private:
     [[nodiscard]] std::uint32_t GrownCapacity() const;
 
     std::unique_ptr<double[]> values_;

@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine as the tests and the start command need it: a Japanese
 # system (ANSI code page 932), a prefix of the build's own, and a display (a virtual one when
-# none is set). Usage: wine-run.sh [--prefix DIR] program.exe [arguments...]
+# none is set).
+# Usage: wine-run.sh [--prefix DIR] [--virtual-desktop] program.exe [arguments...]
+#   --virtual-desktop  every window of the prefix lives in one Wine desktop window: no window
+#                      manager to wait for, and Wine draws the captions and menus itself
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 prefix=${WINEPREFIX:-$here/../build/wine-prefix}
-if [ "${1:-}" = "--prefix" ]; then
-    prefix=$2
-    shift 2
-fi
+virtual_desktop=false
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --prefix) prefix=$2; shift 2 ;;
+    --virtual-desktop) virtual_desktop=true; shift ;;
+    *) break ;;
+    esac
+done
 
 export WINEPREFIX=$prefix
 export WINEDEBUG=${WINEDEBUG:--all}
@@ -39,9 +46,15 @@ fi
 mkdir -p "$(dirname "$prefix")"
 (
     flock 9
-    if ! [ -f "$prefix/system.reg" ]; then
+    if ! [ -f "$prefix/.tallymere-ready" ]; then
         wineboot --init >/dev/null 2>&1 || true
+        if $virtual_desktop; then
+            wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+            wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f \
+                >/dev/null 2>&1
+        fi
         wineserver --wait || true
+        touch "$prefix/.tallymere-ready"
     fi
 ) 9> "$prefix.lock"
 

@@ -63,7 +63,7 @@ BENCHMARK(BothLinearSearches)
 
 // Keeps each run's time per iteration, by name, beside the usual console table.
 class RatioReporter : public benchmark::ConsoleReporter {
-  public:
+public:
     RatioReporter() : ConsoleReporter(OO_Tabular) {}
 
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -81,7 +81,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
         return found == nanoseconds_.end() ? 0.0 : found->second;
     }
 
-  private:
+private:
     std::map<std::string, double> nanoseconds_;
 };
 

@@ -12,6 +12,13 @@ std::vector<RecordedMessageBox>& MessageBoxLog() {
     return log;
 }
 
+std::vector<RecordedDrawing>& DrawingLog() {
+    static std::vector<RecordedDrawing> log;
+    return log;
+}
+
+int labelPaints = 0;
+
 FakeWindow* AsFake(Window window) {
     return static_cast<FakeWindow*>(window);
 }
@@ -26,8 +33,18 @@ const std::vector<RecordedMessageBox>& RecordedMessageBoxes() {
     return MessageBoxLog();
 }
 
+const std::vector<RecordedDrawing>& RecordedDrawings() {
+    return DrawingLog();
+}
+
+int RecordedLabelPaints() {
+    return labelPaints;
+}
+
 void ResetRecording() {
     MessageBoxLog().clear();
+    DrawingLog().clear();
+    labelPaints = 0;
 }
 
 std::string GetWindowTextBytes(Window window, int limit) {
@@ -51,4 +68,12 @@ void SetWindowTextBytes(Window window, std::string_view text) {
 
 void ShowMessageBox(Window owner, std::string_view text, std::string_view caption) {
     MessageBoxLog().push_back({owner, std::string(text), std::string(caption)});
+}
+
+void DrawPrimitives(Window window, std::span<const ChartPrimitive> primitives) {
+    DrawingLog().push_back({window, {primitives.begin(), primitives.end()}});
+}
+
+void DrawLabelTexts(Window /*window*/, std::span<const LabelText> /*labels*/, Colour /*colour*/) {
+    ++labelPaints;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_primitives.h"
 #include "platform/window.h"
 
 // A stand-in for the Windows side of the program, linked into the native tests: windows are
@@ -21,8 +22,16 @@ struct RecordedMessageBox {
     std::string caption;
 };
 
+// One DrawPrimitives call: one device context's worth of drawing.
+struct RecordedDrawing {
+    Window window = nullptr;
+    std::vector<ChartPrimitive> primitives;
+};
+
 Window AsWindow(FakeWindow& window);
 
-// Everything shown since the last ResetRecording().
+// Everything shown or drawn since the last ResetRecording().
 const std::vector<RecordedMessageBox>& RecordedMessageBoxes();
+const std::vector<RecordedDrawing>& RecordedDrawings();
+int RecordedLabelPaints();
 void ResetRecording();

@@ -1,0 +1,71 @@
+#include "app/form.h"
+
+#include <array>
+
+#include "app/tallymere.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr DWORD kPlainStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
+constexpr DWORD kDigitsStyle = kPlainStyle | ES_NUMBER;
+constexpr int kControlHeight = 25;
+
+struct ControlPlace {
+    const char* className;
+    int id;
+    DWORD style;
+    int x;
+    int y;
+    int width;
+    const char* text;
+    Window FormControls::*handle;  // where the handle is kept; none for the Save button
+};
+
+constexpr std::array<ControlPlace, 9> kControls{{
+    {"EDIT", IDC_NAME, kPlainStyle, 100, 10, 160, "", &FormControls::nameField},
+    {"EDIT", IDC_CLAN, kPlainStyle, 100, 40, 160, "", &FormControls::clanField},
+    {"EDIT", IDC_KILL, kDigitsStyle, 100, 70, 160, "", &FormControls::killField},
+    {"EDIT", IDC_DEATH, kDigitsStyle, 100, 100, 160, "", &FormControls::deathField},
+    {"STATIC", IDC_RESULT, kPlainStyle, 100, 150, 160, "", &FormControls::kdResult},
+    {"STATIC", IDC_RESULT, kPlainStyle, 100, 180, 160, "", &FormControls::plusOneResult},
+    {"STATIC", IDC_RESULT, kPlainStyle, 100, 210, 160, "", &FormControls::minusOneResult},
+    {"STATIC", IDC_RESULT, kPlainStyle, 100, 250, 50, "", &FormControls::averageResult},
+    {"BUTTON", IDC_SAVE, kPlainStyle, 210, 250, 50, "保存", nullptr},
+}};
+
+constexpr Colour kFormLabelColour = 0x00FF6400;  // red 0, green 100, blue 255
+constexpr int kLabelLeft = 10;
+constexpr int kLabelBottom = 20000;
+
+constexpr std::array<LabelText, 8> kLabels{{
+    {"名前", kLabelLeft, 10, 200, kLabelBottom},
+    {"所属", kLabelLeft, 40, 2000, kLabelBottom},
+    {"KILL数", kLabelLeft, 70, 2000, kLabelBottom},
+    {"DEATH数", kLabelLeft, 100, 2000, kLabelBottom},
+    {"K/D", kLabelLeft, 150, 2000, kLabelBottom},
+    {"K/D+1%まで", kLabelLeft, 180, 2000, kLabelBottom},
+    {"K/D-1%まで", kLabelLeft, 210, 2000, kLabelBottom},
+    {"平均", kLabelLeft, 250, 2000, kLabelBottom},
+}};
+
+}  // namespace
+
+FormControls CreateFormControls(HWND mainWindow, HINSTANCE instance) {
+    FormControls form;
+    form.main = mainWindow;
+    for (const ControlPlace& place : kControls) {
+        HWND control = CreateWindowExA(0, place.className, place.text, place.style, place.x,
+                                       place.y, place.width, kControlHeight, mainWindow,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)),
+                                       instance, nullptr);
+        if (place.handle != nullptr) {
+            form.*place.handle = control;
+        }
+    }
+    return form;
+}
+
+void PaintLabels(HWND mainWindow) {
+    DrawLabelTexts(mainWindow, kLabels, kFormLabelColour);
+}

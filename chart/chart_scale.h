@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+// The stretch of percentages that the chart's ten bands show. labelStep * pixelsPerPoint is 20,
+// the spacing of the grid rows, in every scale, so the axis runs from lowerBound to
+// lowerBound + 10 * labelStep and the labels always fit the 200-pixel plot height.
+struct ChartScale {
+    std::int32_t lowerBound = 0;  // plotted on the bottom row and printed as the lowest label
+    std::int32_t labelStep = 0;   // 1, 2, 5 or 10 percentage points between two labels
+    std::int32_t pixelsPerPoint = 0;
+
+    bool operator==(const ChartScale&) const = default;
+};
+
+// The scale for the truncated largest (top) and smallest (bottom) value of a history. Any pair
+// is accepted, in either order; lowerBound + 10 * labelStep always fits in 32 bits.
+ChartScale ScaleFromExtremes(std::int32_t top, std::int32_t bottom);
+
+// The scale for the values of a history, oldest first. Values that are not finite, or whose
+// truncation does not fit in 32 bits, have no say in it; without any other value the full axis
+// 0 to 100 is shown.
+ChartScale ComputeChartScale(std::span<const double> values);

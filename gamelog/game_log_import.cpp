@@ -1,0 +1,3 @@
+#include "gamelog/game_log_import.h"
+
+void ImportGameLog(const FormControls& /*form*/, KdHistory& /*history*/) {}

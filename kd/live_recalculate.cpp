@@ -1,0 +1,3 @@
+#include "kd/live_recalculate.h"
+
+void LiveRecalculate(const FormControls& /*form*/, KdHistory& /*history*/) {}

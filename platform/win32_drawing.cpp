@@ -1,0 +1,110 @@
+#include "platform/win32_drawing.h"
+
+#include <windows.h>
+
+#include <string>
+#include <variant>
+
+#include "platform/platform.h"
+
+namespace {
+
+DrawingResourceCounts counts;
+
+HDC ObtainContext(HWND window) {
+    ++counts.contextsObtained;
+    return GetDC(window);
+}
+
+void ReleaseContext(HWND window, HDC context) {
+    ++counts.contextsReleased;
+    ReleaseDC(window, context);
+}
+
+// Draws with a new solid one-pixel pen of the colour selected, then selects the previous pen
+// back and deletes the new one.
+template <class Draw>
+void DrawWithPen(HDC context, Colour colour, const Draw& draw) {
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    ++counts.pensCreated;
+    HGDIOBJ previous = SelectObject(context, pen);
+    draw();
+    SelectObject(context, previous);
+    DeleteObject(pen);
+    ++counts.pensDeleted;
+}
+
+int StockBrushId(StockBrush brush) {
+    return brush == StockBrush::White ? WHITE_BRUSH : LTGRAY_BRUSH;
+}
+
+void DrawRectangle(HDC context, const RectanglePrimitive& rectangle) {
+    DrawWithPen(context, rectangle.outline, [&] {
+        HGDIOBJ previous = SelectObject(context, GetStockObject(StockBrushId(rectangle.fill)));
+        Rectangle(context, rectangle.left, rectangle.top, rectangle.right, rectangle.bottom);
+        SelectObject(context, previous);
+    });
+}
+
+void DrawTextPrimitive(HDC context, const TextPrimitive& text) {
+    SetTextColor(context, text.colour);
+    SetBkMode(context, TRANSPARENT);
+    TextOutA(context, text.x, text.y, text.text.data(), static_cast<int>(text.text.size()));
+}
+
+// Draws the line at `first` and every line after it in the same colour with one pen; returns
+// the position after the last of them.
+std::size_t DrawLineRun(HDC context, std::span<const ChartPrimitive> primitives,
+                        std::size_t first) {
+    const Colour colour = std::get<LinePrimitive>(primitives[first]).colour;
+    std::size_t next = first;
+    DrawWithPen(context, colour, [&] {
+        for (; next < primitives.size(); ++next) {
+            const auto* line = std::get_if<LinePrimitive>(&primitives[next]);
+            if (line == nullptr || line->colour != colour) {
+                break;
+            }
+            MoveToEx(context, line->fromX, line->fromY, nullptr);
+            LineTo(context, line->toX, line->toY);
+        }
+    });
+    return next;
+}
+
+}  // namespace
+
+DrawingResourceCounts CurrentDrawingResourceCounts() {
+    return counts;
+}
+
+void DrawPrimitives(Window window, std::span<const ChartPrimitive> primitives) {
+    auto* const hwnd = static_cast<HWND>(window);
+    HDC context = ObtainContext(hwnd);
+    for (std::size_t next = 0; next < primitives.size();) {
+        const ChartPrimitive& primitive = primitives[next];
+        if (std::holds_alternative<LinePrimitive>(primitive)) {
+            next = DrawLineRun(context, primitives, next);
+            continue;
+        }
+        if (const auto* rectangle = std::get_if<RectanglePrimitive>(&primitive)) {
+            DrawRectangle(context, *rectangle);
+        } else {
+            DrawTextPrimitive(context, std::get<TextPrimitive>(primitive));
+        }
+        ++next;
+    }
+    ReleaseContext(hwnd, context);
+}
+
+void DrawLabelTexts(Window window, std::span<const LabelText> labels, Colour colour) {
+    auto* const hwnd = static_cast<HWND>(window);
+    HDC context = ObtainContext(hwnd);
+    SetTextColor(context, colour);
+    SetBkMode(context, TRANSPARENT);
+    for (const LabelText& label : labels) {
+        std::string terminated(label.text);  // DrawTextExA takes a writable, NUL-ended text
+        RECT rectangle{label.left, label.top, label.right, label.bottom};
+        DrawTextExA(context, terminated.data(), -1, &rectangle, DT_END_ELLIPSIS, nullptr);
+    }
+    ReleaseContext(hwnd, context);
+}

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Renders the running program to a PNG: tallymere.exe under Wine on a virtual display, inside a
+# Wine desktop so that Wine draws the caption and the menu itself.
+# Usage: screenshot.sh OUTPUT.png [WORKING_FOLDER]
+#   WORKING_FOLDER  where the program runs, and so which kddata.ioy it loads (default: a new
+#                   empty folder)
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+output=$(realpath -m "$1")
+folder=${2:-$(mktemp -d)}
+program=$root/build/windows/bin/tallymere.exe
+prefix=$root/build/wine-prefix-screenshot
+[ -f "$program" ] || { echo "screenshot.sh: build $program first" >&2; exit 1; }
+
+display=${TALLYMERE_SCREENSHOT_DISPLAY:-96}
+Xvfb ":$display" -screen 0 560x380x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+    WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+    kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+for _ in $(seq 1 100); do
+    [ -S "/tmp/.X11-unix/X$display" ] && break
+    sleep 0.1
+done
+
+cd "$folder"
+DISPLAY=":$display" "$root/scripts/wine-run.sh" --prefix "$prefix" \
+    explorer /desktop=Tallymere,560x380 "$(winepath -w "$program" 2>/dev/null || echo "$program")" &
+# Wait for the window to be painted, then capture the whole desktop.
+for _ in $(seq 1 100); do
+    DISPLAY=":$display" xwininfo -root -tree 2>/dev/null | grep -q 'Tallymere' && break
+    sleep 0.2
+done
+sleep 3
+DISPLAY=":$display" import -window root "$output"
+echo "$output"

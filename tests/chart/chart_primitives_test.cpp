@@ -1,0 +1,301 @@
+#include "chart/chart_primitives.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "chart/chart_scale.h"
+
+void PrintTo(const RectanglePrimitive& r, std::ostream* os) {
+    *os << "Rectangle{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom
+        << ", outline 0x" << std::hex << r.outline << std::dec << ", brush "
+        << (r.fill == StockBrush::LightGray ? "LightGray" : "White") << "}";
+}
+
+void PrintTo(const LinePrimitive& l, std::ostream* os) {
+    *os << "Line{(" << l.fromX << ", " << l.fromY << ") to (" << l.toX << ", " << l.toY << "), 0x"
+        << std::hex << l.colour << std::dec << "}";
+}
+
+void PrintTo(const TextPrimitive& t, std::ostream* os) {
+    *os << "Text{(" << t.x << ", " << t.y << ") \"" << t.text << "\", 0x" << std::hex << t.colour
+        << std::dec << "}";
+}
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr ChartScale kFullAxis{0, 10, 2};
+
+// The history line's segments of a plot list: its lines in the history colour.
+std::vector<LinePrimitive> SegmentsOf(const std::vector<ChartPrimitive>& plot) {
+    std::vector<LinePrimitive> segments;
+    for (const ChartPrimitive& primitive : plot) {
+        const auto* line = std::get_if<LinePrimitive>(&primitive);
+        if (line != nullptr && line->colour == kHistoryLineColour) {
+            segments.push_back(*line);
+        }
+    }
+    return segments;
+}
+
+std::vector<LinePrimitive> SegmentsForCount(std::size_t count) {
+    const std::vector<double> values(count, 50.0);
+    return SegmentsOf(PlotPrimitives(values, ComputeChartScale(values)));
+}
+
+// The first segment that ends to the right of where the next one starts.
+std::optional<std::size_t> FirstOverlap(const std::vector<LinePrimitive>& segments) {
+    for (std::size_t i = 0; i + 1 < segments.size(); ++i) {
+        if (segments[i].toX != segments[i + 1].fromX) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+LinePrimitive HistorySegment(std::int32_t fromX, std::int32_t fromY, std::int32_t toX,
+                             std::int32_t toY) {
+    return {fromX, fromY, toX, toY, kHistoryLineColour};
+}
+
+LinePrimitive AverageLine(std::int32_t row) {
+    return {273, row, 473, row, kAverageLineColour};
+}
+
+TEST(FramePrimitives, PanelThenPlotAreaThenGridRowsFromTheBottomUp) {
+    std::vector<ChartPrimitive> expected{
+        RectanglePrimitive{260, 10, 552, 257, 0x00BEBEBE, StockBrush::LightGray},
+        RectanglePrimitive{273, 40, 473, 240, 0x00000000, StockBrush::White},
+    };
+    for (const std::int32_t y : {220, 200, 180, 160, 140, 120, 100, 80, 60}) {
+        expected.emplace_back(LinePrimitive{273, y, 473, y, 0x00DCDCDC});
+    }
+    EXPECT_EQ(FramePrimitives(), expected);
+}
+
+struct LabelCase {
+    std::int32_t lowerBound;
+    std::int32_t step;
+    std::vector<std::string> bottomToTop;
+};
+
+void PrintTo(const LabelCase& c, std::ostream* os) {
+    *os << "lower bound " << c.lowerBound << ", step " << c.step;
+}
+
+class LabelPrimitivesTest : public testing::TestWithParam<LabelCase> {};
+
+TEST_P(LabelPrimitivesTest, UnitThenValuesFromTheBottomThenTitle) {
+    const LabelCase& c = GetParam();
+    std::vector<ChartPrimitive> expected{TextPrimitive{473, 15, "(%)", 0x0000FFFF}};
+    std::int32_t top = 230;
+    for (const std::string& text : c.bottomToTop) {
+        expected.emplace_back(TextPrimitive{473, top, text, 0x0000FFFF});
+        top -= 20;
+    }
+    expected.emplace_back(TextPrimitive{273, 10, "K/D\x83\x4f\x83\x89\x83\x74", 0x00000000});
+    EXPECT_EQ(LabelPrimitives(c.lowerBound, c.step), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scales, LabelPrimitivesTest,
+    testing::Values(
+        LabelCase{0, 10, {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"}},
+        LabelCase{50, 2, {"50", "52", "54", "56", "58", "60", "62", "64", "66", "68", "70"}},
+        LabelCase{-10, 5, {"-10", "-5", "0", "5", "10", "15", "20", "25", "30", "35", "40"}},
+        LabelCase{
+            100, 1, {"100", "101", "102", "103", "104", "105", "106", "107", "108", "109", "110"}},
+        // The labels above the int32 maximum are still written in full.
+        LabelCase{
+            2147483640,
+            1,
+            {"2147483640", "2147483641", "2147483642", "2147483643", "2147483644", "2147483645",
+             "2147483646", "2147483647", "2147483648", "2147483649", "2147483650"}}));
+
+TEST(LabelPrimitives, TitleIsNineBytesOfCodePage932) {
+    const std::vector<ChartPrimitive> labels = LabelPrimitives(0, 10);
+    const auto& title = std::get<TextPrimitive>(labels.back());
+    EXPECT_EQ(title.text.size(), 9U);
+    EXPECT_EQ(title.text, "K/D\x83\x4f\x83\x89\x83\x74");
+}
+
+struct PlotCase {
+    std::vector<double> values;
+    ChartScale scale;
+    std::vector<LinePrimitive> segments;
+    std::int32_t averageRow;
+};
+
+void PrintTo(const PlotCase& c, std::ostream* os) {
+    *os << testing::PrintToString(c.values);
+}
+
+class PlotPrimitivesTest : public testing::TestWithParam<PlotCase> {};
+
+TEST_P(PlotPrimitivesTest, MatchesTheWorkedExample) {
+    const PlotCase& c = GetParam();
+    const ChartScale scale = ComputeChartScale(c.values);
+    EXPECT_EQ(scale.lowerBound, c.scale.lowerBound);
+    EXPECT_EQ(scale.labelStep, c.scale.labelStep);
+    EXPECT_EQ(scale.pixelsPerPoint, c.scale.pixelsPerPoint);
+
+    std::vector<ChartPrimitive> expected(c.segments.begin(), c.segments.end());
+    expected.emplace_back(AverageLine(c.averageRow));
+    EXPECT_EQ(PlotPrimitives(c.values, c.scale), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExamples, PlotPrimitivesTest,
+    testing::Values(
+        PlotCase{{62.5}, {60, 1, 20}, {}, 190},
+        PlotCase{{0.0, 100.0}, {0, 10, 2}, {HistorySegment(273, 240, 473, 40)}, 140},
+        PlotCase{{50.0, 60.0, 55.5},
+                 {50, 2, 10},
+                 {HistorySegment(273, 240, 373, 140), HistorySegment(373, 140, 473, 185)},
+                 188},
+        PlotCase{{40.0, 45.25, 43.0, 47.9},
+                 {40, 1, 20},
+                 {HistorySegment(273, 240, 339, 135), HistorySegment(339, 135, 406, 180),
+                  HistorySegment(406, 180, 473, 82)},
+                 159},
+        PlotCase{{33.3, 71.4, 55.0, 48.2, 66.7},
+                 {30, 5, 4},
+                 {HistorySegment(273, 226, 323, 74), HistorySegment(323, 74, 373, 140),
+                  HistorySegment(373, 140, 423, 167), HistorySegment(423, 167, 473, 93)},
+                 140},
+        PlotCase{{100.0, 100.0}, {100, 1, 20}, {HistorySegment(273, 240, 473, 240)}, 240}));
+
+TEST(PlotPrimitives, NoValuesDrawNothing) {
+    EXPECT_TRUE(PlotPrimitives({}, kFullAxis).empty());
+}
+
+// Rows truncate toward zero, which above the window is downward: -0.5 gives 0, -21.5 gives -21.
+TEST(PlotPrimitives, RowsAreTruncatedTowardZero) {
+    const struct {
+        double value;
+        std::int32_t row;
+    } cases[] = {{10.4, 219}, {120.25, 0}, {130.75, -21}, {-5.25, 250}};
+    for (const auto& c : cases) {
+        const std::vector<double> values{c.value};
+        EXPECT_EQ(PlotPrimitives(values, kFullAxis),
+                  std::vector<ChartPrimitive>{AverageLine(c.row)})
+            << c.value;
+    }
+}
+
+TEST(PlotPrimitives, FourValuesCarryTheFractionalSpacing) {
+    const std::vector<LinePrimitive> segments = SegmentsForCount(4);
+    ASSERT_EQ(segments.size(), 3U);
+    EXPECT_EQ(segments[0].fromX, 273);
+    EXPECT_EQ(segments[0].toX, 339);
+    EXPECT_EQ(segments[1].fromX, 339);
+    EXPECT_EQ(segments[1].toX, 406);
+    EXPECT_EQ(segments[2].fromX, 406);
+    EXPECT_EQ(segments[2].toX, 473);
+}
+
+TEST(PlotPrimitives, TwoHundredAndOneValuesGiveOnePixelPerSegment) {
+    const std::vector<LinePrimitive> segments = SegmentsForCount(201);
+    ASSERT_EQ(segments.size(), 200U);
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        ASSERT_EQ(segments[i].fromX, 273 + static_cast<std::int32_t>(i)) << "segment " << i;
+        ASSERT_EQ(segments[i].toX, segments[i].fromX + 1) << "segment " << i;
+    }
+    EXPECT_EQ(segments.back().toX, 473);
+}
+
+// Beyond 201 values the start column advances by 0 or 1 from one segment to the next.
+TEST(PlotPrimitives, EveryHistoryUpToTwelveHundredValuesEndsAtTheRightEdge) {
+    for (std::size_t count = 2; count <= 1200; ++count) {
+        const std::vector<LinePrimitive> segments = SegmentsForCount(count);
+        ASSERT_EQ(segments.size(), count - 1);
+        ASSERT_EQ(segments.front().fromX, 273) << count << " values";
+        ASSERT_EQ(segments.back().toX, 473) << count << " values";
+        for (std::size_t i = 1; count > 201 && i < segments.size(); ++i) {
+            const std::int32_t advance = segments[i].fromX - segments[i - 1].fromX;
+            ASSERT_TRUE(advance == 0 || advance == 1) << count << " values, segment " << i;
+        }
+    }
+}
+
+// The end column is truncated from a sum in double, the next start from whole widths alone.
+TEST(PlotPrimitives, NineteenValuesAreTheFewestWhereASegmentEndsPastTheNextStart) {
+    for (std::size_t count = 2; count < 19; ++count) {
+        EXPECT_FALSE(FirstOverlap(SegmentsForCount(count)).has_value()) << count << " values";
+    }
+    const std::vector<LinePrimitive> segments = SegmentsForCount(19);
+    const std::optional<std::size_t> overlap = FirstOverlap(segments);
+    ASSERT_TRUE(overlap.has_value());
+    // Offset 88 plus the running width 11.999999999999996 rounds to exactly 100 (column 373),
+    // while the width's whole part moves the next start only to 372.
+    EXPECT_EQ(*overlap, 8U);
+    EXPECT_EQ(segments[8].toX, 373);
+    EXPECT_EQ(segments[9].fromX, 372);
+}
+
+struct NotFiniteCase {
+    const char* name;
+    std::vector<double> values;
+    ChartScale scale;
+    std::vector<LinePrimitive> expected;
+};
+
+void PrintTo(const NotFiniteCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class NotFinitePlotTest : public testing::TestWithParam<NotFiniteCase> {};
+
+TEST_P(NotFinitePlotTest, LeavesOutEverySegmentThatTouchesIt) {
+    const NotFiniteCase& c = GetParam();
+    const std::vector<ChartPrimitive> expected(c.expected.begin(), c.expected.end());
+    EXPECT_EQ(PlotPrimitives(c.values, c.scale), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Histories, NotFinitePlotTest,
+    testing::Values(
+        // A provisional point of two zero counts: the average is not a number as well.
+        NotFiniteCase{
+            "NaNNewest", {50.0, 60.0, kNaN}, {50, 2, 10}, {HistorySegment(273, 240, 373, 140)}},
+        NotFiniteCase{
+            "NaNOldest", {kNaN, 50.0, 60.0}, {50, 2, 10}, {HistorySegment(373, 240, 473, 140)}},
+        NotFiniteCase{"NaNBetween", {50.0, kNaN, 60.0}, {50, 2, 10}, {}},
+        NotFiniteCase{"OnlyNaN", {kNaN}, {0, 10, 2}, {}},
+        NotFiniteCase{"Infinity",
+                      {50.0, kInfinity, 60.0, 40.0},
+                      {0, 10, 2},
+                      {HistorySegment(406, 120, 473, 160)}},
+        NotFiniteCase{"MinusInfinity", {-kInfinity, 50.0}, {0, 10, 2}, {}}),
+    [](const testing::TestParamInfo<NotFiniteCase>& testCase) { return testCase.param.name; });
+
+TEST(PlotPrimitives, RowsOfHugeFiniteValuesAreClamped) {
+    // The average, 50 / 3, lies within reach.
+    const std::vector<double> spread{1e300, -1e300, 50.0};
+    EXPECT_EQ(
+        PlotPrimitives(spread, {50, 1, 20}),
+        (std::vector<ChartPrimitive>{HistorySegment(273, -32768, 373, 32767),
+                                     HistorySegment(373, 32767, 473, 240), AverageLine(906)}));
+
+    // Each row overflows to an infinity on the way, the average's sum overflows for good.
+    const std::vector<double> largest{DBL_MAX, DBL_MAX};
+    EXPECT_EQ(PlotPrimitives(largest, kFullAxis),
+              std::vector<ChartPrimitive>{HistorySegment(273, -32768, 473, -32768)});
+
+    const std::vector<double> opposite{-DBL_MAX, DBL_MAX};
+    EXPECT_EQ(
+        PlotPrimitives(opposite, kFullAxis),
+        (std::vector<ChartPrimitive>{HistorySegment(273, 32767, 473, -32768), AverageLine(240)}));
+}
+
+}  // namespace

@@ -1,0 +1,139 @@
+// What the window paints, read back pixel by pixel from its device context.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "chart/chart_drawing.h"
+#include "history/kd_history.h"
+#include "platform/win32_drawing.h"
+#include "tests/window/window_test_support.h"
+
+namespace {
+
+constexpr COLORREF kPanelOutline = 0x00BEBEBE;
+constexpr COLORREF kPanelFill = 0x00C0C0C0;
+constexpr COLORREF kBlack = 0x00000000;
+constexpr COLORREF kWhite = 0x00FFFFFF;
+constexpr COLORREF kGrid = 0x00DCDCDC;
+constexpr COLORREF kHistoryBlue = 0x00FF0000;
+constexpr COLORREF kAverageGreen = 0x0000FF00;
+constexpr COLORREF kFormLabelColour = 0x00FF6400;
+constexpr COLORREF kAxisYellow = 0x0000FFFF;
+
+class ChartPaintTest : public testing::Test {
+protected:
+    void SetUp() override {
+        EnterFreshWorkingFolder();
+        window_ = CreateTestWindow();
+        ASSERT_NE(window_, nullptr);
+        Repaint();
+    }
+    void TearDown() override {
+        DestroyWindow(window_);
+        PumpMessages();
+    }
+
+    void Repaint() {
+        // As when the window is uncovered: the whole client area invalid, its background to be
+        // erased.
+        InvalidateRect(window_, nullptr, TRUE);
+        UpdateWindow(window_);
+        PumpMessages();
+    }
+
+    [[nodiscard]] COLORREF Pixel(int x, int y) const {
+        HDC context = GetDC(window_);
+        const COLORREF colour = GetPixel(context, x, y);
+        ReleaseDC(window_, context);
+        return colour;
+    }
+
+    // Whether any pixel of the rectangle has the colour: text pixels are found, not guessed.
+    [[nodiscard]] bool AnyPixel(COLORREF colour, int left, int top, int right, int bottom) const {
+        HDC context = GetDC(window_);
+        bool found = false;
+        for (int y = top; y < bottom && !found; ++y) {
+            for (int x = left; x < right && !found; ++x) {
+                found = GetPixel(context, x, y) == colour;
+            }
+        }
+        ReleaseDC(window_, context);
+        return found;
+    }
+
+    HWND window_ = nullptr;
+};
+
+KdHistory HistoryOf(std::initializer_list<double> values) {
+    KdHistory history;
+    for (const double value : values) {
+        history.Append(value);
+    }
+    return history;
+}
+
+TEST_F(ChartPaintTest, PaintsPanelPlotAreaAndGrid) {
+    EXPECT_EQ(Pixel(260, 100), kPanelOutline);
+    EXPECT_EQ(Pixel(300, 10), kPanelOutline);
+    EXPECT_EQ(Pixel(266, 100), kPanelFill);
+    EXPECT_EQ(Pixel(273, 110), kBlack);
+    EXPECT_EQ(Pixel(472, 110), kBlack);
+    EXPECT_EQ(Pixel(300, 40), kBlack);
+    EXPECT_EQ(Pixel(300, 239), kBlack);
+    EXPECT_EQ(Pixel(300, 230), kWhite);
+    EXPECT_EQ(Pixel(300, 240), kPanelFill) << "the plot area's bottom edge is exclusive";
+    for (int row = 60; row <= 220; row += 20) {
+        EXPECT_EQ(Pixel(300, row), kGrid) << "grid row " << row;
+        EXPECT_EQ(Pixel(300, row + 1), kWhite) << "below grid row " << row;
+    }
+}
+
+TEST_F(ChartPaintTest, PaintsLabelsTitleAndAxisInTheirColours) {
+    EXPECT_TRUE(AnyPixel(kFormLabelColour, 10, 10, 90, 30)) << "label 名前";
+    EXPECT_TRUE(AnyPixel(kFormLabelColour, 10, 250, 90, 270)) << "label 平均";
+    EXPECT_TRUE(AnyPixel(kAxisYellow, 473, 230, 500, 250)) << "axis label 0";
+    EXPECT_TRUE(AnyPixel(kAxisYellow, 473, 30, 500, 50)) << "axis label 100";
+    EXPECT_TRUE(AnyPixel(kBlack, 275, 12, 340, 38)) << "title";
+    EXPECT_FALSE(AnyPixel(kHistoryBlue, 274, 41, 472, 239)) << "an empty history draws no line";
+}
+
+TEST_F(ChartPaintTest, DrawsTheHistoryInBlueAndItsAverageInGreen) {
+    RedrawChart(window_, HistoryOf({0.0, 100.0}));
+    // One segment from (273, 240) to (473, 40); the average 50 lies on row 140.
+    EXPECT_EQ(Pixel(323, 190), kHistoryBlue);
+    EXPECT_EQ(Pixel(423, 90), kHistoryBlue);
+    EXPECT_EQ(Pixel(300, 140), kAverageGreen);
+    EXPECT_EQ(Pixel(472, 140), kAverageGreen);
+
+    // The next redraw repaints the panel first: no trace of the old line remains.
+    RedrawChart(window_, HistoryOf({50.0, 60.0, 55.5}));
+    EXPECT_EQ(Pixel(423, 90), kWhite);
+    EXPECT_EQ(Pixel(300, 140), kGrid);
+    EXPECT_EQ(Pixel(323, 190), kHistoryBlue);   // (273, 240) to (373, 140)
+    EXPECT_EQ(Pixel(300, 188), kAverageGreen);  // 55.1667 on the 50..70 axis
+    EXPECT_TRUE(AnyPixel(kAxisYellow, 473, 30, 500, 50)) << "axis label 70";
+}
+
+TEST_F(ChartPaintTest, ANotANumberPointDrawsNothingButTheRest) {
+    RedrawChart(window_, HistoryOf({0.0, 100.0, std::numeric_limits<double>::quiet_NaN()}));
+    EXPECT_FALSE(AnyPixel(kAverageGreen, 274, 41, 472, 239)) << "a NaN average draws no line";
+    EXPECT_TRUE(AnyPixel(kHistoryBlue, 274, 41, 373, 239));
+}
+
+TEST_F(ChartPaintTest, EveryContextAndPenIsGivenBack) {
+    const DrawingResourceCounts before = CurrentDrawingResourceCounts();
+    const KdHistory history = HistoryOf({40.0, 45.25, 43.0, 47.9});
+    for (int i = 0; i < 50; ++i) {
+        Repaint();
+        RedrawChart(window_, history);
+    }
+    const DrawingResourceCounts after = CurrentDrawingResourceCounts();
+    EXPECT_GE(after.contextsObtained - before.contextsObtained, 50 * 4);
+    EXPECT_EQ(after.contextsObtained, after.contextsReleased);
+    EXPECT_GE(after.pensCreated - before.pensCreated, 50 * 4);
+    EXPECT_EQ(after.pensCreated, after.pensDeleted);
+}
+
+}  // namespace

@@ -1,0 +1,197 @@
+// The real main window, created in this process as the program creates it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/window/window_test_support.h"
+
+namespace {
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        EnterFreshWorkingFolder();
+        window_ = CreateTestWindow();
+        ASSERT_NE(window_, nullptr);
+    }
+    void TearDown() override {
+        DestroyWindow(window_);
+        PumpMessages();
+    }
+
+    HWND window_ = nullptr;
+};
+
+TEST(WindowsSide, RunsOnTheJapaneseCodePage) {
+    EXPECT_EQ(GetACP(), 932U);
+}
+
+TEST_F(MainWindowTest, HasTheClassTitleStyleAndFixedOuterSize) {
+    EXPECT_EQ(ClassName(window_), "WndClass");
+    EXPECT_EQ(WindowText(window_), "Tallymere");
+
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    EXPECT_EQ(outer.right - outer.left, 505);
+    EXPECT_EQ(outer.bottom - outer.top, 332);
+
+    const auto style = static_cast<DWORD>(GetWindowLongA(window_, GWL_STYLE));
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_CAPTION) << "a top-level window receives a caption";
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
+
+    EXPECT_EQ(GetClassLongPtrA(window_, GCL_STYLE),
+              static_cast<ULONG_PTR>(CS_HREDRAW | CS_VREDRAW));
+    EXPECT_EQ(reinterpret_cast<HGDIOBJ>(GetClassLongPtrA(window_, GCLP_HBRBACKGROUND)),
+              GetStockObject(LTGRAY_BRUSH));
+    EXPECT_NE(GetClassLongPtrA(window_, GCLP_HICON), 0U) << "the TALLYMERE icon";
+}
+
+struct ExpectedControl {
+    const char* className;
+    int id;
+    DWORD style;
+    int x;
+    int y;
+    int width;
+    const char* text;
+};
+
+constexpr DWORD kPlain = 0x50800000;   // WS_CHILD | WS_VISIBLE | WS_BORDER
+constexpr DWORD kDigits = 0x50802000;  // and ES_NUMBER
+
+constexpr ExpectedControl kExpectedControls[] = {
+    {"EDIT", 1003, kPlain, 100, 10, 160, ""},       {"EDIT", 1004, kPlain, 100, 40, 160, ""},
+    {"EDIT", 1005, kDigits, 100, 70, 160, ""},      {"EDIT", 1006, kDigits, 100, 100, 160, ""},
+    {"STATIC", 1007, kPlain, 100, 150, 160, ""},    {"STATIC", 1007, kPlain, 100, 180, 160, ""},
+    {"STATIC", 1007, kPlain, 100, 210, 160, ""},    {"STATIC", 1007, kPlain, 100, 250, 50, ""},
+    {"BUTTON", 1008, kPlain, 210, 250, 50, "保存"},
+};
+
+TEST(MainWindowCreation, CreatesTheWindowThenItsNineControlsInOrder) {
+    EnterFreshWorkingFolder();
+    CreationRecorder recorder;
+    HWND window = CreateTestWindow();
+    ASSERT_NE(window, nullptr);
+    // Wine and Windows make helper windows of their own (for input methods); only the main
+    // window and its children count.
+    std::vector<CreatedWindow> created;
+    for (const CreatedWindow& made : recorder.Created()) {
+        if (made.window == window || made.parent == window) {
+            created.push_back(made);
+        }
+    }
+    ASSERT_EQ(created.size(), 1 + std::size(kExpectedControls));
+
+    EXPECT_EQ(created[0].className, "WndClass");
+    EXPECT_EQ(created[0].text, "Tallymere");
+    EXPECT_EQ(created[0].style, static_cast<DWORD>(WS_SYSMENU));
+    EXPECT_EQ(created[0].extendedStyle, 0U);
+    EXPECT_EQ(created[0].width, 505);
+    EXPECT_EQ(created[0].height, 332);
+
+    for (std::size_t i = 0; i < std::size(kExpectedControls); ++i) {
+        const ExpectedControl& want = kExpectedControls[i];
+        const CreatedWindow& control = created[i + 1];
+        SCOPED_TRACE("control " + std::to_string(i));
+        EXPECT_EQ(control.className, want.className);
+        EXPECT_EQ(control.id, want.id);
+        EXPECT_EQ(control.style, want.style);
+        EXPECT_EQ(control.extendedStyle, 0U);
+        EXPECT_EQ(control.x, want.x);
+        EXPECT_EQ(control.y, want.y);
+        EXPECT_EQ(control.width, want.width);
+        EXPECT_EQ(control.height, 25);
+        EXPECT_EQ(control.text, want.text);
+    }
+    DestroyWindow(window);
+    PumpMessages();
+}
+
+TEST_F(MainWindowTest, FormControlsStandInPlace) {
+    const std::vector<HWND> controls = ChildControls(window_);
+    ASSERT_EQ(controls.size(), std::size(kExpectedControls));
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ExpectedControl& want = kExpectedControls[i];
+        HWND control = controls[i];
+        SCOPED_TRACE("control " + std::to_string(i));
+        EXPECT_EQ(lstrcmpiA(ClassName(control).c_str(), want.className), 0) << ClassName(control);
+        EXPECT_EQ(GetDlgCtrlID(control), want.id);
+        const auto style = static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
+        EXPECT_EQ(style & (WS_CHILD | WS_VISIBLE | ES_NUMBER),
+                  want.style & (WS_CHILD | WS_VISIBLE | ES_NUMBER));
+        RECT place{};
+        GetWindowRect(control, &place);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_EQ(place.left, want.x);
+        EXPECT_EQ(place.top, want.y);
+        EXPECT_EQ(place.right - place.left, want.width);
+        EXPECT_EQ(place.bottom - place.top, 25);
+        EXPECT_EQ(WindowText(control), want.text);
+    }
+}
+
+std::string MenuText(HMENU menu, UINT position) {
+    char text[64] = {};
+    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+TEST_F(MainWindowTest, MenuHoldsHelpWithItsTwoItems) {
+    HMENU menu = GetMenu(window_);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(GetMenuItemCount(menu), 1);
+    EXPECT_EQ(MenuText(menu, 0), "ヘルプ");
+    HMENU help = GetSubMenu(menu, 0);
+    ASSERT_EQ(GetMenuItemCount(help), 2);
+    EXPECT_EQ(MenuText(help, 0), "バージョン情報");
+    EXPECT_EQ(GetMenuItemID(help, 0), 1000U);
+    EXPECT_EQ(MenuText(help, 1), "ヘルプ");
+    EXPECT_EQ(GetMenuItemID(help, 1), 1002U);
+}
+
+TEST_F(MainWindowTest, HelpMenuShowsTheVersionAndHelpBoxes) {
+    MessageBoxCatcher catcher;
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(1000, 0), 0);
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(1002, 0), 0);
+    ASSERT_EQ(catcher.Caught().size(), 2U);
+
+    const CaughtMessageBox& version = catcher.Caught()[0];
+    EXPECT_EQ(version.caption, "バージョン情報");
+    EXPECT_EQ(version.text.rfind("Created by ", 0), 0U) << version.text;
+    EXPECT_NE(version.text.find("\n\n\nURL: "), std::string::npos) << version.text;
+    EXPECT_NE(version.text.find("\n\n\n\n\nversion: 1.2.2"), std::string::npos) << version.text;
+    EXPECT_EQ(version.owner, window_);
+    EXPECT_EQ(version.buttons, 1);
+    EXPECT_FALSE(version.hasIcon);
+
+    const CaughtMessageBox& help = catcher.Caught()[1];
+    EXPECT_EQ(help.caption, "ヘルプ情報");
+    EXPECT_EQ(help.text, "ヘルプは付属のIndex.htmlをご覧ください.");
+    EXPECT_EQ(help.owner, window_);
+    EXPECT_EQ(help.buttons, 1);
+    EXPECT_FALSE(help.hasIcon);
+}
+
+TEST_F(MainWindowTest, CommandsWithoutActionShowNothing) {
+    MessageBoxCatcher catcher;
+    for (const int id : {999, 1001, 1003, 1004, 1005, 1006, 1007, 1010, 65535}) {
+        SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    }
+    PumpMessages();
+    EXPECT_TRUE(catcher.Caught().empty());
+    EXPECT_TRUE(IsWindow(window_));
+}
+
+TEST_F(MainWindowTest, StartsEmptyWithoutADataFile) {
+    for (HWND control : ChildControls(window_)) {
+        if (GetDlgCtrlID(control) != 1008) {
+            EXPECT_EQ(WindowText(control), "") << GetDlgCtrlID(control);
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,154 @@
+#include "tests/window/window_test_support.h"
+
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+
+namespace {
+
+// The lists of the catcher and the recorder that are alive; the hooks write into them.
+std::vector<CaughtMessageBox>* caughtBoxes = nullptr;
+
+CaughtMessageBox ReadMessageBox(HWND dialog) {
+    CaughtMessageBox box;
+    box.owner = GetWindow(dialog, GW_OWNER);
+    box.caption = WindowText(dialog);
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::string className = ClassName(child);
+        if (lstrcmpiA(className.c_str(), "Button") == 0) {
+            ++box.buttons;
+            continue;
+        }
+        // The box itself is not shown yet while it is being activated: ask the child alone.
+        const bool shown = (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0;
+        if (lstrcmpiA(className.c_str(), "Static") != 0 || !shown) {
+            continue;
+        }
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            box.hasIcon = box.hasIcon || SendMessageA(child, STM_GETICON, 0, 0) != 0;
+        } else {
+            box.text += WindowText(child);
+        }
+    }
+    return box;
+}
+
+std::vector<CreatedWindow>* createdWindows = nullptr;
+
+LRESULT CALLBACK RecordCreation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && createdWindows != nullptr) {
+        const CREATESTRUCTA& creation = *reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        const bool namedClass = HIWORD(reinterpret_cast<ULONG_PTR>(creation.lpszClass)) != 0;
+        createdWindows->push_back({
+            .window = reinterpret_cast<HWND>(wParam),
+            .parent = creation.hwndParent,
+            .className = namedClass ? creation.lpszClass : "",
+            .text = creation.lpszName != nullptr ? creation.lpszName : "",
+            .style = static_cast<DWORD>(creation.style),
+            .extendedStyle = creation.dwExStyle,
+            .x = creation.x,
+            .y = creation.y,
+            .width = creation.cx,
+            .height = creation.cy,
+            .id = static_cast<int>(reinterpret_cast<INT_PTR>(creation.hMenu)),
+        });
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK CatchMessageBoxes(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && caughtBoxes != nullptr) {
+        auto* const dialog = reinterpret_cast<HWND>(wParam);
+        if (ClassName(dialog) == "#32770") {
+            caughtBoxes->push_back(ReadMessageBox(dialog));
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+void PumpMessages() {
+    MSG message{};
+    for (int round = 0; round < 3; ++round) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(10);
+    }
+}
+
+std::string EnterFreshWorkingFolder() {
+    static int made = 0;
+    char temporary[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temporary);
+    std::string folder = std::string(temporary) + "tallymere-test-" +
+                         std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++made);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    SetCurrentDirectoryA(folder.c_str());
+    return folder;
+}
+
+HWND CreateTestWindow() {
+    static const bool registered = RegisterMainWindowClass(GetModuleHandleA(nullptr));
+    if (!registered) {
+        return nullptr;
+    }
+    HWND window = CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+    PumpMessages();
+    return window;
+}
+
+std::vector<HWND> ChildControls(HWND window) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
+    return text;
+}
+
+std::string ClassName(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+MessageBoxCatcher::MessageBoxCatcher()
+    : hook_(SetWindowsHookExA(WH_CBT, CatchMessageBoxes, nullptr, GetCurrentThreadId())) {
+    caughtBoxes = &caught_;
+}
+
+MessageBoxCatcher::~MessageBoxCatcher() {
+    UnhookWindowsHookEx(hook_);
+    caughtBoxes = nullptr;
+}
+
+const std::vector<CaughtMessageBox>& MessageBoxCatcher::Caught() const {
+    return caught_;
+}
+
+CreationRecorder::CreationRecorder()
+    : hook_(SetWindowsHookExA(WH_CBT, RecordCreation, nullptr, GetCurrentThreadId())) {
+    createdWindows = &created_;
+}
+
+CreationRecorder::~CreationRecorder() {
+    UnhookWindowsHookEx(hook_);
+    createdWindows = nullptr;
+}
+
+const std::vector<CreatedWindow>& CreationRecorder::Created() const {
+    return created_;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Helpers for the tests that drive the real window in this process, under Wine or Windows.
+
+// Lets every queued message through, painting included.
+void PumpMessages();
+
+// A new empty folder, made the working folder, so that each window starts without a data file.
+std::string EnterFreshWorkingFolder();
+
+// Creates the main window as the program does, in the current working folder.
+HWND CreateTestWindow();
+
+// The main window's child controls in creation order.
+std::vector<HWND> ChildControls(HWND window);
+
+std::string WindowText(HWND window);
+std::string ClassName(HWND window);
+
+// A message box as the user saw it; every box shown while a catcher lives is read and then
+// dismissed with its first button.
+struct CaughtMessageBox {
+    HWND owner = nullptr;
+    std::string caption;
+    std::string text;
+    int buttons = 0;
+    bool hasIcon = false;
+};
+
+class MessageBoxCatcher {
+public:
+    MessageBoxCatcher();
+    ~MessageBoxCatcher();
+    MessageBoxCatcher(const MessageBoxCatcher&) = delete;
+    MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
+
+    [[nodiscard]] const std::vector<CaughtMessageBox>& Caught() const;
+
+private:
+    std::vector<CaughtMessageBox> caught_;
+    HHOOK hook_;
+};
+
+// A window as its creator asked for it (CreateWindowEx's arguments), before the window class
+// adjusts anything: an edit control, for one, takes its WS_BORDER off and draws its own.
+struct CreatedWindow {
+    HWND window = nullptr;
+    HWND parent = nullptr;
+    std::string className;
+    std::string text;
+    DWORD style = 0;
+    DWORD extendedStyle = 0;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    int id = 0;
+};
+
+// Records every window created on this thread while it lives.
+class CreationRecorder {
+public:
+    CreationRecorder();
+    ~CreationRecorder();
+    CreationRecorder(const CreationRecorder&) = delete;
+    CreationRecorder& operator=(const CreationRecorder&) = delete;
+
+    [[nodiscard]] const std::vector<CreatedWindow>& Created() const;
+
+private:
+    std::vector<CreatedWindow> created_;
+    HHOOK hook_;
+};
