@@ -19,6 +19,9 @@ void SetWindowTextBytes(Window window, std::string_view text);
 // A message box owned by `owner` with one OK button and no icon; returns when it is dismissed.
 void ShowMessageBox(Window owner, std::string_view text, std::string_view caption);
 
+// The caption of every box that reports on an action (Save, the game log import).
+inline constexpr std::string_view kMessageBoxCaption = "メッセージボックス";
+
 // Draws the primitives in order on one device context of the window, obtained and released
 // within the call. Each pen is created just before the primitives that use it and deleted
 // after them; stock brushes are never deleted.

@@ -38,16 +38,6 @@ INSTANTIATE_TEST_SUITE_P(OutOfRange, ParseCountTextTest,
                                          CountCase{"-99999999999999999999999999", -2147483647 - 1},
                                          CountCase{"18446744073709551617", 2147483647}));
 
-TEST(ScanCount, ConsumesOnlyTheNumber) {
-    std::size_t position = 0;
-    EXPECT_EQ(ScanCount("  -45 D", position), -45);
-    EXPECT_EQ(position, 5U);
-
-    position = 2;
-    EXPECT_FALSE(ScanCount("K = x", position).has_value());
-    EXPECT_EQ(position, 2U);
-}
-
 TEST(ReadCountField, SeesOnlyTheFirstTwentyNineCharacters) {
     FakeWindow field{std::string(27, '0') + "123", nullptr};
     EXPECT_EQ(ReadCountField(AsWindow(field)), 12);

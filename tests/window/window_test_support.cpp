@@ -86,11 +86,19 @@ std::string EnterFreshWorkingFolder() {
     static int made = 0;
     char temporary[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temporary);
-    std::string folder = std::string(temporary) + "tallymere-test-" +
-                         std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++made);
-    CreateDirectoryA(folder.c_str(), nullptr);
-    SetCurrentDirectoryA(folder.c_str());
-    return folder;
+    // Process ids come round again, and earlier runs leave their folders: only a folder this
+    // call makes itself is fresh.
+    for (;;) {
+        std::string folder = std::string(temporary) + "tallymere-test-" +
+                             std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++made);
+        if (CreateDirectoryA(folder.c_str(), nullptr) != 0) {
+            SetCurrentDirectoryA(folder.c_str());
+            return folder;
+        }
+        if (GetLastError() != ERROR_ALREADY_EXISTS) {
+            return {};
+        }
+    }
 }
 
 HWND CreateTestWindow() {

@@ -1,0 +1,129 @@
+#include "history/data_file_format.h"
+
+#include <cmath>
+
+#include "kd/number_format.h"
+#include "kd/number_scan.h"
+
+namespace {
+
+constexpr std::string_view kHeader = "[Info Of You]";
+constexpr std::string_view kLineEnd = "\r\n";
+
+// Splits the file into lines as a text-mode read does: LF ends a line, a CR right before it is
+// dropped, and a last line without a line break still counts. As for a C string, a line ends
+// at a NUL byte.
+std::vector<std::string_view> SplitLines(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        lines.push_back(line.substr(0, line.find('\0')));
+    }
+    return lines;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The text after "KEY =": as the program writes it ("KEY = " then the text) the text is taken
+// whole, leading blanks included; edited by hand, blanks may stand anywhere around the equals
+// sign and are skipped.
+std::string KeyedText(std::string_view line, std::string_view key) {
+    if (line.starts_with(key) && line.substr(key.size()).starts_with(" = ")) {
+        return std::string(line.substr(key.size() + 3));
+    }
+    std::size_t position = 0;
+    if (!ScanLiteral(line, position, key) || !ScanLiteral(line, position, "=")) {
+        return {};
+    }
+    while (position < line.size() && IsBlank(line[position])) {
+        ++position;
+    }
+    return std::string(line.substr(position));
+}
+
+// "K = %d D = %d K/D = %lf", each blank matching any white space: the scan stops at the first
+// part that does not match, and what matched before it counts.
+void ReadHistoryLine(std::string_view line, DataFileContents& contents) {
+    std::size_t position = 0;
+    if (!ScanLiteral(line, position, "K") || !ScanLiteral(line, position, "=")) {
+        return;
+    }
+    const std::optional<std::int32_t> kills = ScanCount(line, position);
+    if (!kills) {
+        return;
+    }
+    contents.kills = kills;
+    if (!ScanLiteral(line, position, "D") || !ScanLiteral(line, position, "=")) {
+        return;
+    }
+    const std::optional<std::int32_t> deaths = ScanCount(line, position);
+    if (!deaths) {
+        return;
+    }
+    contents.deaths = deaths;
+    if (!ScanLiteral(line, position, "K/D") || !ScanLiteral(line, position, "=")) {
+        return;
+    }
+    const std::optional<double> value = ScanDouble(line, position);
+    if (value && std::isfinite(*value)) {
+        contents.values.push_back(*value);
+    }
+}
+
+std::string HistoryLine(std::int32_t kills, std::int32_t deaths, double percent) {
+    std::string line = "K = ";
+    line += FormatInteger(kills);
+    line += " D = ";
+    line += FormatInteger(deaths);
+    line += " K/D = ";
+    line += FormatFixed(percent, 3);
+    line += kLineEnd;
+    return line;
+}
+
+}  // namespace
+
+std::optional<DataFileContents> ParseDataFile(std::string_view bytes) {
+    if (bytes == kHeader) {
+        return std::nullopt;
+    }
+    const std::vector<std::string_view> lines = SplitLines(bytes);
+    DataFileContents contents;
+    // The first line is not looked at: any header lets the load go on.
+    if (lines.size() > 1) {
+        contents.name = KeyedText(lines[1], "NAME");
+    }
+    if (lines.size() > 2) {
+        contents.clan = KeyedText(lines[2], "CLAN");
+    }
+    for (std::size_t i = 3; i < lines.size(); ++i) {
+        ReadHistoryLine(lines[i], contents);
+    }
+    return contents;
+}
+
+std::string ComposeDataFile(std::string_view name, std::string_view clan,
+                            std::span<const double> earlierValues, std::int32_t kills,
+                            std::int32_t deaths, double percent) {
+    std::string file;
+    file += kHeader;
+    file += kLineEnd;
+    file += "NAME = ";
+    file += name;
+    file += kLineEnd;
+    file += "CLAN = ";
+    file += clan;
+    file += kLineEnd;
+    for (const double value : earlierValues) {
+        file += HistoryLine(0, 0, value);
+    }
+    file += HistoryLine(kills, deaths, percent);
+    return file;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The file operations the data file needs, as Windows provides them (platform/win32_files.cpp)
+// or the tests' stand-in does. Paths are in the ANSI code page, relative to the working folder.
+
+enum class ReadOutcome {
+    Read,        // the whole file
+    Missing,     // no such file: a fresh start
+    Unreadable,  // it exists but could not be opened or read to its end
+};
+
+struct FileRead {
+    ReadOutcome outcome = ReadOutcome::Missing;
+    std::string bytes;  // what was read, also when reading stopped halfway
+};
+
+FileRead ReadWholeFile(const std::string& path);
+
+// Whether the file may be replaced: true when it does not exist, false when it is read-only, a
+// folder, or held open by another program that denies writing.
+bool CanReplaceFile(const std::string& path);
+
+// A new file of the program's own, in the same folder as `path`, open for writing; `path`
+// itself is not touched. Null when it cannot be made (the folder is not writable).
+using WriteHandle = void*;
+WriteHandle CreateFileBeside(const std::string& path, std::string& createdPath);
+
+bool WriteAllBytes(WriteHandle file, std::string_view bytes);
+bool FlushToDisk(WriteHandle file);
+bool CloseWrittenFile(WriteHandle file);
+
+// Puts `from` in the place of `to` in one step, replacing it.
+bool MoveFileOver(const std::string& from, const std::string& to);
+
+void RemoveFileQuietly(const std::string& path);

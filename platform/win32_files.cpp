@@ -1,0 +1,103 @@
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "platform/files.h"
+
+namespace {
+
+HANDLE AsHandle(WriteHandle file) {
+    return static_cast<HANDLE>(file);
+}
+
+bool IsMissing(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+}  // namespace
+
+FileRead ReadWholeFile(const std::string& path) {
+    FileRead result;
+    // Others may go on reading, writing or replacing the file while it is read.
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        result.outcome = IsMissing(GetLastError()) ? ReadOutcome::Missing : ReadOutcome::Unreadable;
+        return result;
+    }
+    result.outcome = ReadOutcome::Read;
+    std::array<char, 65536> chunk{};
+    for (;;) {
+        DWORD read = 0;
+        if (ReadFile(file, chunk.data(), chunk.size(), &read, nullptr) == 0) {
+            result.outcome = ReadOutcome::Unreadable;
+            break;
+        }
+        if (read == 0) {
+            break;
+        }
+        result.bytes.append(chunk.data(), read);
+    }
+    CloseHandle(file);
+    return result;
+}
+
+bool CanReplaceFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return IsMissing(GetLastError());
+    }
+    // Checked here, not left to the open: whoever runs as root (Wine on Linux) may open a
+    // read-only file for writing.
+    if ((attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+        return false;
+    }
+    HANDLE probe = CreateFileA(path.c_str(), GENERIC_WRITE,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    CloseHandle(probe);
+    return true;
+}
+
+WriteHandle CreateFileBeside(const std::string& path, std::string& createdPath) {
+    // A fixed name: a file left over by a save that was cut off is simply written over.
+    createdPath = path + ".saving";
+    HANDLE file = CreateFileA(createdPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    return file == INVALID_HANDLE_VALUE ? nullptr : file;
+}
+
+bool WriteAllBytes(WriteHandle file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 20U));
+        DWORD written = 0;
+        if (WriteFile(AsHandle(file), bytes.data(), chunk, &written, nullptr) == 0 ||
+            written == 0) {
+            return false;
+        }
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+bool FlushToDisk(WriteHandle file) {
+    return FlushFileBuffers(AsHandle(file)) != 0;
+}
+
+bool CloseWrittenFile(WriteHandle file) {
+    return CloseHandle(AsHandle(file)) != 0;
+}
+
+bool MoveFileOver(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+void RemoveFileQuietly(const std::string& path) {
+    DeleteFileA(path.c_str());
+}

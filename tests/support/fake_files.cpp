@@ -1,0 +1,118 @@
+#include "tests/support/fake_files.h"
+
+#include <cstdint>
+#include <set>
+
+#include "platform/files.h"
+
+namespace {
+
+struct FakeDiskState {
+    std::map<std::string, FakeFile> files;
+    std::set<std::string, std::less<>> failing;
+    std::vector<std::string> log;
+    std::map<std::intptr_t, std::string> openFiles;  // handle -> path
+    std::intptr_t nextHandle = 1;
+};
+
+FakeDiskState& State() {
+    static FakeDiskState state;
+    return state;
+}
+
+// Logs the operation; true when it is to fail.
+bool Fails(std::string_view operation) {
+    State().log.emplace_back(operation);
+    return State().failing.contains(operation);
+}
+
+std::string& OpenFileBytes(WriteHandle file) {
+    const std::string& path = State().openFiles.at(reinterpret_cast<std::intptr_t>(file));
+    return State().files[path].bytes;
+}
+
+}  // namespace
+
+std::map<std::string, FakeFile>& FakeDisk() {
+    return State().files;
+}
+
+void FailFileOperation(std::string_view operation) {
+    State().failing.emplace(operation);
+}
+
+const std::vector<std::string>& FileOperationLog() {
+    return State().log;
+}
+
+void ResetFakeDisk() {
+    State() = FakeDiskState{};
+}
+
+FileRead ReadWholeFile(const std::string& path) {
+    const bool fails = Fails("read");
+    const auto found = State().files.find(path);
+    if (found == State().files.end()) {
+        return {ReadOutcome::Missing, {}};
+    }
+    if (found->second.locked) {
+        return {ReadOutcome::Unreadable, {}};
+    }
+    if (fails) {
+        const std::string& bytes = found->second.bytes;
+        return {ReadOutcome::Unreadable, bytes.substr(0, bytes.size() / 2)};
+    }
+    return {ReadOutcome::Read, found->second.bytes};
+}
+
+bool CanReplaceFile(const std::string& path) {
+    if (Fails("check")) {
+        return false;
+    }
+    const auto found = State().files.find(path);
+    return found == State().files.end() || (!found->second.readOnly && !found->second.locked);
+}
+
+WriteHandle CreateFileBeside(const std::string& path, std::string& createdPath) {
+    if (Fails("create")) {
+        return nullptr;
+    }
+    createdPath = path + ".saving";
+    State().files[createdPath] = FakeFile{};
+    const std::intptr_t handle = State().nextHandle++;
+    State().openFiles[handle] = createdPath;
+    return reinterpret_cast<WriteHandle>(handle);
+}
+
+bool WriteAllBytes(WriteHandle file, std::string_view bytes) {
+    if (Fails("write")) {
+        OpenFileBytes(file) += bytes.substr(0, bytes.size() / 2);
+        return false;
+    }
+    OpenFileBytes(file) += bytes;
+    return true;
+}
+
+bool FlushToDisk(WriteHandle /*file*/) {
+    return !Fails("flush");
+}
+
+bool CloseWrittenFile(WriteHandle file) {
+    State().openFiles.erase(reinterpret_cast<std::intptr_t>(file));
+    return !Fails("close");
+}
+
+bool MoveFileOver(const std::string& from, const std::string& to) {
+    if (Fails("move")) {
+        return false;
+    }
+    auto& files = State().files;
+    files[to] = files.at(from);
+    files.erase(from);
+    return true;
+}
+
+void RemoveFileQuietly(const std::string& path) {
+    State().log.emplace_back("remove");
+    State().files.erase(path);
+}

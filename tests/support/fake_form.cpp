@@ -1,0 +1,15 @@
+#include "tests/support/fake_form.h"
+
+#include "kd/live_recalculate.h"
+
+FakeForm::FakeForm() {
+    controls = {AsWindow(main),    AsWindow(name),     AsWindow(clan),
+                AsWindow(kill),    AsWindow(death),    AsWindow(kdResult),
+                AsWindow(plusOne), AsWindow(minusOne), AsWindow(average)};
+    const auto recalculate = [this] {
+        ++recalculations;
+        LiveRecalculate(controls, history);
+    };
+    kill.onTextSet = recalculate;
+    death.onTextSet = recalculate;
+}

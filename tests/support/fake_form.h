@@ -1,0 +1,29 @@
+#pragma once
+
+#include "history/kd_history.h"
+#include "platform/form_controls.h"
+#include "tests/support/recording_platform.h"
+
+// The main window and the form's controls as fake windows, wired as the window procedure wires
+// them: setting the kill or death field's text runs the live recalculation at once.
+struct FakeForm {
+    FakeForm();
+    FakeForm(const FakeForm&) = delete;
+    FakeForm& operator=(const FakeForm&) = delete;
+    FakeForm(FakeForm&&) = delete;
+    FakeForm& operator=(FakeForm&&) = delete;
+    ~FakeForm() = default;
+
+    FakeWindow main;
+    FakeWindow name;
+    FakeWindow clan;
+    FakeWindow kill;
+    FakeWindow death;
+    FakeWindow kdResult;
+    FakeWindow plusOne;
+    FakeWindow minusOne;
+    FakeWindow average;
+    KdHistory history;
+    FormControls controls;
+    int recalculations = 0;
+};
