@@ -105,6 +105,20 @@ std::optional<double> ScanDouble(std::string_view text, std::size_t& position) {
     return negative ? -value : value;
 }
 
+std::optional<std::string_view> ScanToken(std::string_view text, std::size_t& position) {
+    std::size_t start = position;
+    SkipWhiteSpace(text, start);
+    std::size_t end = start;
+    while (end < text.size() && !IsWhiteSpace(text[end])) {
+        ++end;
+    }
+    if (end == start) {
+        return std::nullopt;
+    }
+    position = end;
+    return text.substr(start, end - start);
+}
+
 bool ScanLiteral(std::string_view text, std::size_t& position, std::string_view literal) {
     std::size_t cursor = position;
     SkipWhiteSpace(text, cursor);

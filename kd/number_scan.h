@@ -21,5 +21,8 @@ std::optional<std::int32_t> ScanCount(std::string_view text, std::size_t& positi
 // "inf", "infinity" or "nan" in any case. Beyond the double range: infinity, or zero.
 std::optional<double> ScanDouble(std::string_view text, std::size_t& position);
 
+// "%s": white space, then the run of characters up to the next white space (at least one).
+std::optional<std::string_view> ScanToken(std::string_view text, std::size_t& position);
+
 // A blank in a scanf pattern followed by a literal: white space, then exactly `literal`.
 bool ScanLiteral(std::string_view text, std::size_t& position, std::string_view literal);

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
-// The file operations the data file needs, as Windows provides them (platform/win32_files.cpp)
-// or the tests' stand-in does. Paths are in the ANSI code page, relative to the working folder.
+// The file operations the data file and the game log import need, as Windows provides them
+// (platform/win32_files.cpp) or the tests' stand-in does. Paths are in the ANSI code page, relative
+// to the working folder.
 
 enum class ReadOutcome {
     Read,        // the whole file
@@ -18,6 +21,16 @@ struct FileRead {
 };
 
 FileRead ReadWholeFile(const std::string& path);
+
+// A file opened for reading a little at a time while other programs go on writing, renaming or
+// deleting it (the game keeps its log open). Null when it cannot be opened.
+using ReadHandle = void*;
+ReadHandle OpenSharedForReading(const std::string& path);
+
+// Reads the next bytes into `buffer`; 0 at the end of the file, and after a read error.
+std::size_t ReadSomeBytes(ReadHandle file, std::span<char> buffer);
+
+void CloseReadFile(ReadHandle file);
 
 // Whether the file may be replaced: true when it does not exist, false when it is read-only, a
 // folder, or held open by another program that denies writing.

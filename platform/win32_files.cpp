@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -7,7 +8,7 @@
 
 namespace {
 
-HANDLE AsHandle(WriteHandle file) {
+HANDLE AsHandle(void* file) {
     return static_cast<HANDLE>(file);
 }
 
@@ -15,14 +16,18 @@ bool IsMissing(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
+// Others may go on reading, writing or replacing the file while it is read.
+HANDLE OpenSharingEverything(const std::string& path) {
+    return CreateFileA(path.c_str(), GENERIC_READ,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
 }  // namespace
 
 FileRead ReadWholeFile(const std::string& path) {
     FileRead result;
-    // Others may go on reading, writing or replacing the file while it is read.
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = OpenSharingEverything(path);
     if (file == INVALID_HANDLE_VALUE) {
         result.outcome = IsMissing(GetLastError()) ? ReadOutcome::Missing : ReadOutcome::Unreadable;
         return result;
@@ -42,6 +47,24 @@ FileRead ReadWholeFile(const std::string& path) {
     }
     CloseHandle(file);
     return result;
+}
+
+ReadHandle OpenSharedForReading(const std::string& path) {
+    HANDLE file = OpenSharingEverything(path);
+    return file == INVALID_HANDLE_VALUE ? nullptr : file;
+}
+
+std::size_t ReadSomeBytes(ReadHandle file, std::span<char> buffer) {
+    const auto wanted = static_cast<DWORD>(std::min<std::size_t>(buffer.size(), 1U << 20U));
+    DWORD read = 0;
+    if (ReadFile(AsHandle(file), buffer.data(), wanted, &read, nullptr) == 0) {
+        return 0;
+    }
+    return read;
+}
+
+void CloseReadFile(ReadHandle file) {
+    CloseHandle(AsHandle(file));
 }
 
 bool CanReplaceFile(const std::string& path) {

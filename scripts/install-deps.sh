@@ -6,10 +6,10 @@ set -euo pipefail
 packages=(
     cmake make g++ googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 xvfb xauth fonts-ipafont-gothic locales
+    wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic locales
 )
 if [ "${1:-}" = "--run" ]; then
-    packages+=(imagemagick x11-utils)
+    packages+=(imagemagick)
 fi
 
 missing=()

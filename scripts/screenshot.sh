@@ -12,18 +12,12 @@ program=$root/build/windows/bin/tallymere.exe
 prefix=$root/build/wine-prefix-screenshot
 [ -f "$program" ] || { echo "screenshot.sh: build $program first" >&2; exit 1; }
 
-display=${TALLYMERE_SCREENSHOT_DISPLAY:-96}
-Xvfb ":$display" -screen 0 560x380x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+read -r display xvfb < <("$root/scripts/virtual-display.sh" 560x380x24)
 cleanup() {
     WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
     kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT
-for _ in $(seq 1 100); do
-    [ -S "/tmp/.X11-unix/X$display" ] && break
-    sleep 0.1
-done
 
 cd "$folder"
 DISPLAY=":$display" "$root/scripts/wine-run.sh" --prefix "$prefix" \

@@ -29,17 +29,24 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
     exit 2
 fi
 
-# A virtual display of our own when there is none, started once and reused by later runs.
+# A display that answers: the one set, else a virtual one of our own, started once and reused
+# by later runs (a socket or lock file alone proves nothing: a server may have died with it).
+display_answers() { DISPLAY=$1 xdpyinfo >/dev/null 2>&1; }
+if [ -n "${DISPLAY:-}" ] && ! display_answers "$DISPLAY"; then
+    echo "wine-run.sh: DISPLAY=$DISPLAY does not answer; using a virtual display" >&2
+    unset DISPLAY
+fi
 if [ -z "${DISPLAY:-}" ]; then
-    display=${TALLYMERE_XVFB_DISPLAY:-97}
-    if ! [ -S "/tmp/.X11-unix/X$display" ]; then
-        setsid Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 < /dev/null &
-        for _ in $(seq 1 100); do
-            [ -S "/tmp/.X11-unix/X$display" ] && break
-            sleep 0.1
-        done
-    fi
-    export DISPLAY=":$display"
+    mkdir -p "$(dirname "$prefix")"
+    record=$prefix.display
+    (
+        flock 8
+        if ! { [ -s "$record" ] && display_answers ":$(cut -d' ' -f1 "$record")"; }; then
+            # The server must not inherit the lock, or it would hold it for its whole life.
+            "$here/virtual-display.sh" >"$record" 8>&-
+        fi
+    ) 8>"$record.lock"
+    export DISPLAY=":$(cut -d' ' -f1 "$record")"
 fi
 
 # The prefix is made once; concurrent test runs wait for whoever makes it.
@@ -47,13 +54,14 @@ mkdir -p "$(dirname "$prefix")"
 (
     flock 9
     if ! [ -f "$prefix/.tallymere-ready" ]; then
-        wineboot --init >/dev/null 2>&1 || true
+        wineboot --init >/dev/null 2>&1 9>&- || true
         if $virtual_desktop; then
-            wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+            wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f \
+                >/dev/null 2>&1 9>&-
             wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f \
-                >/dev/null 2>&1
+                >/dev/null 2>&1 9>&-
         fi
-        wineserver --wait || true
+        wineserver --wait 9>&- || true
         touch "$prefix/.tallymere-ready"
     fi
 ) 9> "$prefix.lock"

@@ -3,11 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 
 #include "history/data_file_format.h"
 #include "history/kd_history.h"
+#include "tests/benchmarks/ratio_reporter.h"
 
 namespace {
 
@@ -56,30 +56,6 @@ void ParseFileIntoHistory(benchmark::State& state) {
 BENCHMARK(FindLineBreaks)->Name("line_breaks")->Unit(benchmark::kMillisecond);
 BENCHMARK(ParseFile)->Name("parse")->Unit(benchmark::kMillisecond);
 BENCHMARK(ParseFileIntoHistory)->Name("parse_into_history")->Unit(benchmark::kMillisecond);
-
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            milliseconds_[run.run_name.function_name] =
-                run.GetAdjustedRealTime() *
-                benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond) /
-                benchmark::GetTimeUnitMultiplier(run.time_unit);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    [[nodiscard]] double Milliseconds(const std::string& name) const {
-        const auto found = milliseconds_.find(name);
-        return found == milliseconds_.end() ? 0.0 : found->second;
-    }
-
-private:
-    std::map<std::string, double> milliseconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {

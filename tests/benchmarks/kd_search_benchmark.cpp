@@ -6,10 +6,10 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <map>
 #include <string>
 
 #include "kd/kd_arithmetic.h"
+#include "tests/benchmarks/ratio_reporter.h"
 #include "tests/support/linear_searches.h"
 
 namespace {
@@ -60,31 +60,6 @@ BENCHMARK(BothLinearSearches)
     ->Args({kLargeKills, kLargeDeaths})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
-
-// Keeps each run's time per iteration, by name, beside the usual console table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            nanoseconds_[run.run_name.function_name] =
-                run.GetAdjustedRealTime() *
-                benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
-                benchmark::GetTimeUnitMultiplier(run.time_unit);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    [[nodiscard]] double Nanoseconds(const std::string& name) const {
-        const auto found = nanoseconds_.find(name);
-        return found == nanoseconds_.end() ? 0.0 : found->second;
-    }
-
-private:
-    std::map<std::string, double> nanoseconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {

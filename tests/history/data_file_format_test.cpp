@@ -1,4 +1,5 @@
 #include "history/data_file_format.h"
+#include "tests/support/example_files.h"
 
 #include <gtest/gtest.h>
 
@@ -7,17 +8,9 @@
 
 namespace {
 
-constexpr std::string_view kExampleFile =
-    "[Info Of You]\r\n"
-    "NAME = Taro\r\n"
-    "CLAN = Alpha\r\n"
-    "K = 0 D = 0 K/D = 55.000\r\n"
-    "K = 0 D = 0 K/D = 57.500\r\n"
-    "K = 12 D = 8 K/D = 60.000\r\n";
-
 TEST(ComposeDataFile, WritesTheExampleByteForByte) {
     const std::vector<double> earlier{55.0, 57.5};
-    EXPECT_EQ(ComposeDataFile("Taro", "Alpha", earlier, 12, 8, 60.0), kExampleFile);
+    EXPECT_EQ(ComposeDataFile("Taro", "Alpha", earlier, 12, 8, 60.0), kExampleDataFile);
 }
 
 TEST(ComposeDataFile, StoresThreeDecimalsAndTheNameWhole) {
@@ -28,7 +21,7 @@ TEST(ComposeDataFile, StoresThreeDecimalsAndTheNameWhole) {
 }
 
 TEST(ParseDataFile, ReadsTheExampleBack) {
-    const std::optional<DataFileContents> contents = ParseDataFile(kExampleFile);
+    const std::optional<DataFileContents> contents = ParseDataFile(kExampleDataFile);
     ASSERT_TRUE(contents.has_value());
     EXPECT_EQ(contents->name, "Taro");
     EXPECT_EQ(contents->clan, "Alpha");

@@ -6,19 +6,13 @@
 #include <vector>
 
 #include "history/data_file_format.h"
+#include "tests/support/example_files.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_form.h"
 
 namespace {
 
 constexpr const char* kDataFile = "kddata.ioy";
-constexpr std::string_view kExampleFile =
-    "[Info Of You]\r\n"
-    "NAME = Taro\r\n"
-    "CLAN = Alpha\r\n"
-    "K = 0 D = 0 K/D = 55.000\r\n"
-    "K = 0 D = 0 K/D = 57.500\r\n"
-    "K = 12 D = 8 K/D = 60.000\r\n";
 
 class DataFileTest : public testing::Test {
 protected:
@@ -48,7 +42,7 @@ protected:
 };
 
 TEST_F(DataFileTest, LoadsTheExampleIntoTheForm) {
-    FakeDisk()[kDataFile].bytes = kExampleFile;
+    FakeDisk()[kDataFile].bytes = kExampleDataFile;
     LoadDataFile(form_.controls, form_.history);
     EXPECT_EQ(form_.name.text, "Taro");
     EXPECT_EQ(form_.clan.text, "Alpha");
@@ -86,7 +80,7 @@ TEST_F(DataFileTest, SavesTheExampleAndAddsThePercentageForGood) {
     form_.history.Append(57.5);
     FillForm("Taro", "Alpha", "12", "8");
     SaveDataFile(form_.controls, form_.history);
-    EXPECT_EQ(FakeDisk()[kDataFile].bytes, kExampleFile);
+    EXPECT_EQ(FakeDisk()[kDataFile].bytes, kExampleDataFile);
     EXPECT_EQ(form_.history.Values().back(), 60.0);
     EXPECT_EQ(form_.history.Count(), 3U);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"保存しました。"});
@@ -137,12 +131,12 @@ class SaveRefusalTest : public DataFileTest, public testing::WithParamInterface<
 
 TEST_P(SaveRefusalTest, WritesNothingAndKeepsTheHistory) {
     const RefusalCase& c = GetParam();
-    FakeDisk()[kDataFile].bytes = kExampleFile;
+    FakeDisk()[kDataFile].bytes = kExampleDataFile;
     form_.history.Append(40.0);
     FillForm(c.name, c.clan, c.kills, c.deaths);
     SaveDataFile(form_.controls, form_.history);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{c.box});
-    EXPECT_EQ(FakeDisk()[kDataFile].bytes, kExampleFile);
+    EXPECT_EQ(FakeDisk()[kDataFile].bytes, kExampleDataFile);
     EXPECT_EQ(form_.history.Count(), 1U);
     EXPECT_TRUE(FileOperationLog().empty());
 }
@@ -169,11 +163,11 @@ TEST_F(DataFileTest, SavesTheCountsTheFormShows) {
 }
 
 TEST_F(DataFileTest, AReadOnlyFileGivesTheOpenErrorAndKeepsItsBytes) {
-    FakeDisk()[kDataFile] = {std::string(kExampleFile), true, false};
+    FakeDisk()[kDataFile] = {std::string(kExampleDataFile), true, false};
     FillForm("A", "B", "1", "1");
     SaveDataFile(form_.controls, form_.history);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"ファイルのオープンエラー."});
-    EXPECT_EQ(FakeDisk()[kDataFile].bytes, kExampleFile);
+    EXPECT_EQ(FakeDisk()[kDataFile].bytes, kExampleDataFile);
     EXPECT_EQ(form_.history.Count(), 0U);
 }
 
@@ -185,13 +179,13 @@ struct FaultCase {
 class SaveFaultTest : public DataFileTest, public testing::WithParamInterface<FaultCase> {};
 
 TEST_P(SaveFaultTest, KeepsThePreviousFileAndTellsTheTruth) {
-    FakeDisk()[kDataFile].bytes = kExampleFile;
+    FakeDisk()[kDataFile].bytes = kExampleDataFile;
     form_.history.Append(40.0);
     FillForm("A", "B", "3", "1");
     FailFileOperation(GetParam().operation);
     SaveDataFile(form_.controls, form_.history);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{GetParam().box});
-    EXPECT_EQ(FakeDisk()[kDataFile].bytes, kExampleFile);
+    EXPECT_EQ(FakeDisk()[kDataFile].bytes, kExampleDataFile);
     EXPECT_EQ(FakeDisk().size(), 1U) << "the new file beside it is removed";
     EXPECT_EQ(form_.history.Count(), 1U);
 }
@@ -205,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(EveryStep, SaveFaultTest,
                                          FaultCase{"move", "ファイルの書き込みエラー."}));
 
 TEST_F(DataFileTest, AFileThatCouldNotBeReadIsNeverReplaced) {
-    FakeDisk()[kDataFile].bytes = kExampleFile;
+    FakeDisk()[kDataFile].bytes = kExampleDataFile;
     FailFileOperation("read");  // the read stops halfway, inside the first history line
     LoadDataFile(form_.controls, form_.history);
     EXPECT_EQ(form_.name.text, "Taro") << "the form shows what was read";
@@ -213,22 +207,22 @@ TEST_F(DataFileTest, AFileThatCouldNotBeReadIsNeverReplaced) {
     EXPECT_EQ(form_.history.Count(), 0U) << "a line cut off by the failed read is not used";
 
     ResetFakeDisk();
-    FakeDisk()[kDataFile].bytes = kExampleFile;
+    FakeDisk()[kDataFile].bytes = kExampleDataFile;
     FillForm("A", "B", "1", "1");
     SaveDataFile(form_.controls, form_.history);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"ファイルのオープンエラー."});
-    EXPECT_EQ(FakeDisk()[kDataFile].bytes, kExampleFile);
+    EXPECT_EQ(FakeDisk()[kDataFile].bytes, kExampleDataFile);
 }
 
 TEST_F(DataFileTest, ALockedFileAtStartIsNotAFreshStart) {
-    FakeDisk()[kDataFile] = {std::string(kExampleFile), false, true};
+    FakeDisk()[kDataFile] = {std::string(kExampleDataFile), false, true};
     LoadDataFile(form_.controls, form_.history);
     EXPECT_EQ(form_.history.Count(), 0U);
     FakeDisk()[kDataFile].locked = false;  // the backup tool lets go
     FillForm("A", "B", "1", "1");
     SaveDataFile(form_.controls, form_.history);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"ファイルのオープンエラー."});
-    EXPECT_EQ(FakeDisk()[kDataFile].bytes, kExampleFile);
+    EXPECT_EQ(FakeDisk()[kDataFile].bytes, kExampleDataFile);
 }
 
 TEST_F(DataFileTest, HugeValuesAreShownAndWrittenBackWhole) {

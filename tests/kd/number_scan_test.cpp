@@ -83,4 +83,17 @@ TEST(ScanLiteral, SkipsWhiteSpaceThenTakesTheLiteralExactly) {
     EXPECT_FALSE(ScanLiteral("k = 1", position, "K"));
 }
 
+TEST(ScanToken, TakesOneRunOfNonWhiteSpace) {
+    std::size_t position = 0;
+    EXPECT_EQ(ScanToken(" \t\v\fTwo Words", position), "Two");
+    EXPECT_EQ(position, 7U);
+    // Bytes above 127 are never white space: a double-byte ideographic space stays in the token.
+    position = 0;
+    EXPECT_EQ(ScanToken("x\x81\x40y\r\n", position), "x\x81\x40y");
+
+    position = 1;
+    EXPECT_FALSE(ScanToken("a \r\n", position).has_value());
+    EXPECT_EQ(position, 1U);
+}
+
 }  // namespace

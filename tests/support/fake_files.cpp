@@ -1,5 +1,6 @@
 #include "tests/support/fake_files.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <set>
 
@@ -12,6 +13,11 @@ struct FakeDiskState {
     std::set<std::string, std::less<>> failing;
     std::vector<std::string> log;
     std::map<std::intptr_t, std::string> openFiles;  // handle -> path
+    struct Reading {
+        std::string bytes;  // as far as the file can be read
+        std::size_t position = 0;
+    };
+    std::map<std::intptr_t, Reading> readings;
     std::intptr_t nextHandle = 1;
 };
 
@@ -45,6 +51,10 @@ const std::vector<std::string>& FileOperationLog() {
     return State().log;
 }
 
+int OpenReadHandleCount() {
+    return static_cast<int>(State().readings.size());
+}
+
 void ResetFakeDisk() {
     State() = FakeDiskState{};
 }
@@ -63,6 +73,32 @@ FileRead ReadWholeFile(const std::string& path) {
         return {ReadOutcome::Unreadable, bytes.substr(0, bytes.size() / 2)};
     }
     return {ReadOutcome::Read, found->second.bytes};
+}
+
+ReadHandle OpenSharedForReading(const std::string& path) {
+    State().log.emplace_back("open-read");
+    const auto found = State().files.find(path);
+    if (found == State().files.end() || found->second.locked) {
+        return nullptr;
+    }
+    const std::string& bytes = found->second.bytes;
+    const bool fails = State().failing.contains("read");
+    const std::intptr_t handle = State().nextHandle++;
+    State().readings[handle] = {fails ? bytes.substr(0, bytes.size() / 2) : bytes};
+    return reinterpret_cast<ReadHandle>(handle);
+}
+
+std::size_t ReadSomeBytes(ReadHandle file, std::span<char> buffer) {
+    auto& reading = State().readings.at(reinterpret_cast<std::intptr_t>(file));
+    const std::size_t count = std::min(buffer.size(), reading.bytes.size() - reading.position);
+    std::copy_n(reading.bytes.data() + reading.position, count, buffer.data());
+    reading.position += count;
+    return count;
+}
+
+void CloseReadFile(ReadHandle file) {
+    State().log.emplace_back("close-read");
+    State().readings.erase(reinterpret_cast<std::intptr_t>(file));
 }
 
 bool CanReplaceFile(const std::string& path) {

@@ -16,12 +16,17 @@ struct FakeFile {
 // The files on the fake disk, by path.
 std::map<std::string, FakeFile>& FakeDisk();
 
-// The operations that fail from now on, by name: "read" (stops halfway), "check", "create",
-// "write" (writes half, then fails), "flush", "close", "move".
+// The operations that fail from now on, by name: "read" (stops halfway, also when reading a
+// little at a time), "check", "create", "write" (writes half, then fails), "flush", "close",
+// "move".
 void FailFileOperation(std::string_view operation);
 
-// Every operation called since the last ResetFakeDisk(), by the names above ("remove" too).
+// Every operation called since the last ResetFakeDisk(), by the names above ("remove",
+// "open-read" and "close-read" too).
 const std::vector<std::string>& FileOperationLog();
+
+// Files opened for reading a little at a time and not closed yet.
+int OpenReadHandleCount();
 
 // An empty disk, no faults and an empty log.
 void ResetFakeDisk();

@@ -26,7 +26,9 @@ BOOL CALLBACK FindProcessWindow(HWND window, LPARAM found) {
     auto* search = reinterpret_cast<FoundWindow*>(found);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && ClassName(window) == "WndClass") {
+    // Shown, not merely created: ShowWindow comes after CreateWindowEx.
+    if (owner == search->processId && ClassName(window) == "WndClass" &&
+        IsWindowVisible(window) != FALSE) {
         search->window = window;
         return FALSE;
     }
@@ -53,13 +55,12 @@ TEST(Program, StartsShowsItsWindowAndEndsWithZeroWhenClosed) {
         << ProgramPath();
 
     HWND window = WaitForWindow(process.dwProcessId);
-    ASSERT_NE(window, nullptr) << "no window within ten seconds";
+    ASSERT_NE(window, nullptr) << "no window shown within ten seconds";
     EXPECT_EQ(WindowText(window), "Tallymere");
     RECT outer{};
     GetWindowRect(window, &outer);
     EXPECT_EQ(outer.right - outer.left, 505);
     EXPECT_EQ(outer.bottom - outer.top, 332);
-    EXPECT_TRUE(IsWindowVisible(window));
 
     PostMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);

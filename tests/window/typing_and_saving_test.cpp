@@ -3,55 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "tests/window/window_test_support.h"
 
 namespace {
-
-constexpr std::string_view kExampleFile =
-    "[Info Of You]\r\n"
-    "NAME = Taro\r\n"
-    "CLAN = Alpha\r\n"
-    "K = 0 D = 0 K/D = 55.000\r\n"
-    "K = 0 D = 0 K/D = 57.500\r\n"
-    "K = 12 D = 8 K/D = 60.000\r\n";
-
-std::string ReadFileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-void WriteFileBytes(const std::string& path, std::string_view bytes) {
-    std::ofstream file(path, std::ios::binary);
-    file << bytes;
-}
-
-// The form's controls by their place in the creation order.
-struct Form {
-    HWND name;
-    HWND clan;
-    HWND kill;
-    HWND death;
-    HWND kdResult;
-    HWND plusOne;
-    HWND minusOne;
-    HWND average;
-    HWND save;
-};
-
-Form FormOf(HWND window) {
-    const std::vector<HWND> c = ChildControls(window);
-    if (c.size() != 9) {
-        return {};
-    }
-    return {c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8]};
-}
 
 // Presses and releases each key, as the keyboard does, into the window that has the focus.
 void TypeKeys(std::string_view keys) {
@@ -69,35 +26,14 @@ void TypeKeys(std::string_view keys) {
     PumpMessages();
 }
 
-class TypingAndSavingTest : public testing::Test {
+class TypingAndSavingTest : public FormWindowTest {
 protected:
-    void SetUp() override { folder_ = EnterFreshWorkingFolder(); }
-    void TearDown() override {
-        if (window_ != nullptr) {
-            DestroyWindow(window_);
-            PumpMessages();
-        }
-    }
-
-    void Start() {
-        window_ = CreateTestWindow();
-        ASSERT_NE(window_, nullptr);
-        form_ = FormOf(window_);
-        ASSERT_NE(form_.save, nullptr);
-    }
-
     void TypeInto(HWND field, std::string_view keys) {
         SetForegroundWindow(window_);
         SetFocus(field);
         PumpMessages();
         TypeKeys(keys);
     }
-
-    [[nodiscard]] std::string DataFilePath() const { return folder_ + "\\kddata.ioy"; }
-
-    std::string folder_;
-    HWND window_ = nullptr;
-    Form form_{};
 };
 
 TEST_F(TypingAndSavingTest, KeystrokesUpdateTheResultsAndLettersAreRefused) {
@@ -120,7 +56,7 @@ TEST_F(TypingAndSavingTest, KeystrokesUpdateTheResultsAndLettersAreRefused) {
 }
 
 TEST_F(TypingAndSavingTest, LoadsTheDataFileAtStart) {
-    WriteFileBytes(DataFilePath(), kExampleFile);
+    WriteFileBytes(DataFilePath(), kExampleDataFile);
     Start();
     EXPECT_EQ(WindowText(form_.name), "Taro");
     EXPECT_EQ(WindowText(form_.clan), "Alpha");
@@ -131,7 +67,7 @@ TEST_F(TypingAndSavingTest, LoadsTheDataFileAtStart) {
 }
 
 TEST_F(TypingAndSavingTest, SaveButtonWritesTheFileAndConfirms) {
-    WriteFileBytes(DataFilePath(), kExampleFile);
+    WriteFileBytes(DataFilePath(), kExampleDataFile);
     Start();
     MessageBoxCatcher catcher;
     SendMessageA(form_.save, BM_CLICK, 0, 0);
@@ -147,7 +83,7 @@ TEST_F(TypingAndSavingTest, SaveButtonWritesTheFileAndConfirms) {
 }
 
 TEST_F(TypingAndSavingTest, AReadOnlyDataFileGivesTheOpenErrorAndKeepsItsBytes) {
-    WriteFileBytes(DataFilePath(), kExampleFile);
+    WriteFileBytes(DataFilePath(), kExampleDataFile);
     ASSERT_TRUE(SetFileAttributesA(DataFilePath().c_str(), FILE_ATTRIBUTE_READONLY));
     Start();
     MessageBoxCatcher catcher;
@@ -156,7 +92,7 @@ TEST_F(TypingAndSavingTest, AReadOnlyDataFileGivesTheOpenErrorAndKeepsItsBytes) 
     SetFileAttributesA(DataFilePath().c_str(), FILE_ATTRIBUTE_NORMAL);
     ASSERT_EQ(catcher.Caught().size(), 1U);
     EXPECT_EQ(catcher.Caught()[0].text, "ファイルのオープンエラー.");
-    EXPECT_EQ(ReadFileBytes(DataFilePath()), kExampleFile);
+    EXPECT_EQ(ReadFileBytes(DataFilePath()), kExampleDataFile);
 }
 
 TEST_F(TypingAndSavingTest, BothCountsZeroAreNotSaved) {

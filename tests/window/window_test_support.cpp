@@ -1,5 +1,7 @@
 #include "tests/window/window_test_support.h"
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -159,4 +161,46 @@ CreationRecorder::~CreationRecorder() {
 
 const std::vector<CreatedWindow>& CreationRecorder::Created() const {
     return created_;
+}
+
+Form FormOf(HWND window) {
+    const std::vector<HWND> c = ChildControls(window);
+    if (c.size() != 9) {
+        return {};
+    }
+    return {c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8]};
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+void WriteFileBytes(const std::string& path, std::string_view bytes) {
+    std::ofstream file(path, std::ios::binary);
+    file << bytes;
+}
+
+void FormWindowTest::SetUp() {
+    folder_ = EnterFreshWorkingFolder();
+}
+
+void FormWindowTest::TearDown() {
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+        PumpMessages();
+    }
+}
+
+void FormWindowTest::Start() {
+    window_ = CreateTestWindow();
+    ASSERT_NE(window_, nullptr);
+    form_ = FormOf(window_);
+    ASSERT_NE(form_.save, nullptr);
+}
+
+std::string FormWindowTest::DataFilePath() const {
+    return folder_ + "\\kddata.ioy";
 }

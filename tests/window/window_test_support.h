@@ -2,8 +2,13 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "tests/support/example_files.h"
 
 // Helpers for the tests that drive the real window in this process, under Wine or Windows.
 
@@ -20,6 +25,24 @@ HWND CreateTestWindow();
 std::vector<HWND> ChildControls(HWND window);
 
 std::string WindowText(HWND window);
+
+// The form's controls by their place in the creation order; all null when there are not nine.
+struct Form {
+    HWND name;
+    HWND clan;
+    HWND kill;
+    HWND death;
+    HWND kdResult;
+    HWND plusOne;
+    HWND minusOne;
+    HWND average;
+    HWND save;
+};
+
+Form FormOf(HWND window);
+
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, std::string_view bytes);
 std::string ClassName(HWND window);
 
 // A message box as the user saw it; every box shown while a catcher lives is read and then
@@ -75,4 +98,21 @@ public:
 private:
     std::vector<CreatedWindow> created_;
     HHOOK hook_;
+};
+
+// A test of the main window, started in a fresh working folder of its own and destroyed at the
+// end.
+class FormWindowTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates the window, which loads the folder's kddata.ioy if there is one.
+    void Start();
+
+    [[nodiscard]] std::string DataFilePath() const;
+
+    std::string folder_;
+    HWND window_ = nullptr;
+    Form form_{};
 };

@@ -1,0 +1,75 @@
+#include "gamelog/log_examination.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "kd/number_scan.h"
+
+namespace {
+
+// A piece is a C string to strstr and sscanf: it ends at its first NUL byte.
+std::string_view AsCString(std::string_view piece) {
+    return piece.substr(0, piece.find('\0'));
+}
+
+bool Contains(std::string_view piece, std::string_view keyword) {
+    return piece.find(keyword) != std::string_view::npos;
+}
+
+// "\tNick: %s", cut to what the name buffer holds.
+std::optional<std::string> ScanNickname(std::string_view piece) {
+    std::size_t position = 0;
+    if (!ScanLiteral(piece, position, "Nick:")) {
+        return std::nullopt;
+    }
+    const std::optional<std::string_view> token = ScanToken(piece, position);
+    if (!token) {
+        return std::nullopt;
+    }
+    return std::string(token->substr(0, std::min(token->size(), kNicknameLimit)));
+}
+
+// "\tKill: %d" and "\tDeath: %d".
+std::optional<std::int32_t> ScanKeywordCount(std::string_view piece, std::string_view keyword) {
+    std::size_t position = 0;
+    if (!ScanLiteral(piece, position, keyword)) {
+        return std::nullopt;
+    }
+    return ScanCount(piece, position);
+}
+
+// A scan that fails leaves the target as it was.
+template <typename T>
+void KeepIfScanned(std::optional<T> scanned, std::optional<T>& target) {
+    if (scanned) {
+        target = std::move(scanned);
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> ExamineLogPiece(std::string_view piece, LogFindings& findings) {
+    piece = AsCString(piece);
+    std::optional<std::string> nameText;
+    if (Contains(piece, "\tNick")) {
+        KeepIfScanned(ScanNickname(piece), findings.name);
+        nameText = findings.name;
+    }
+    if (Contains(piece, "Kill:")) {
+        KeepIfScanned(ScanKeywordCount(piece, "Kill:"), findings.kills);
+    }
+    if (Contains(piece, "Death:")) {
+        KeepIfScanned(ScanKeywordCount(piece, "Death:"), findings.deaths);
+    }
+    return nameText;
+}
+
+LogExamination ExamineLogPieces(std::span<const std::string> pieces) {
+    LogExamination examination;
+    for (const std::string& piece : pieces) {
+        if (std::optional<std::string> name = ExamineLogPiece(piece, examination.findings)) {
+            examination.namesWritten.push_back(std::move(*name));
+        }
+    }
+    return examination;
+}

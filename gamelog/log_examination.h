@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the game's log has told so far: the last nickname and counts that scanned, each absent
+// until a piece yields one.
+struct LogFindings {
+    std::optional<std::string> name;
+    std::optional<std::int32_t> kills;
+    std::optional<std::int32_t> deaths;
+};
+
+// A nickname keeps at most this many bytes: the name buffer holds 64 with its terminating NUL.
+inline constexpr std::size_t kNicknameLimit = 63;
+
+// Examines one piece of the log as the import does, in order: a piece containing "\tNick" is
+// scanned as "\tNick: %s", one containing "Kill:" as "\tKill: %d" and one containing "Death:"
+// as "\tDeath: %d", every scan from the piece's first character. Returns the text NameField
+// receives for this piece: the last nickname that scanned, for every piece containing "\tNick"
+// once any nickname has scanned.
+std::optional<std::string> ExamineLogPiece(std::string_view piece, LogFindings& findings);
+
+// A whole log's pieces examined in order: the texts NameField receives, and the final findings.
+struct LogExamination {
+    std::vector<std::string> namesWritten;
+    LogFindings findings;
+};
+
+LogExamination ExamineLogPieces(std::span<const std::string> pieces);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+// A data file as the program writes it: three values, the last saved with 12 kills and
+// 8 deaths.
+inline constexpr std::string_view kExampleDataFile =
+    "[Info Of You]\r\n"
+    "NAME = Taro\r\n"
+    "CLAN = Alpha\r\n"
+    "K = 0 D = 0 K/D = 55.000\r\n"
+    "K = 0 D = 0 K/D = 57.500\r\n"
+    "K = 12 D = 8 K/D = 60.000\r\n";
