@@ -123,7 +123,7 @@ TEST_P(BadDataFileTest, ShowsWhatCouldBeReadAndSaveKeepsIt) {
     const std::optional<DataFileContents> saved = ParseDataFile(FakeDisk()[kDataFile].bytes);
     ASSERT_TRUE(saved.has_value());
     EXPECT_EQ(saved->name, shownName.substr(0, kSavedFieldBytes));
-    EXPECT_EQ(saved->values.size(), std::min<std::size_t>(c.shown.values, 99) + 1)
+    EXPECT_EQ(saved->values.size(), std::min<std::size_t>(c.shown.values, kEarlierValuesKept) + 1)
         << "the newest 99 values shown are kept, and the current one added";
 }
 
