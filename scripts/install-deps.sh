@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake make g++ googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic locales
+    wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic locales unzip
 )
 if [ "${1:-}" = "--run" ]; then
     packages+=(imagemagick)
