@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <stdexcept>
 #include <string>
 
 #include "chart/chart_drawing.h"
@@ -60,6 +61,12 @@ void FillForm(const FormControls& form, KdHistory& history, const DataFileConten
     }
 }
 
+// For a file that could not be held whole: nothing of it stays, and Save never replaces it.
+void RefuseReplacing(KdHistory& history) {
+    history.Clear();
+    replaceRefused = true;
+}
+
 std::span<const double> NewestEarlierValues(const KdHistory& history) {
     const std::span<const double> values = history.Values();
     return values.last(std::min(values.size(), kEarlierValuesKept));
@@ -76,10 +83,18 @@ void LoadDataFile(const FormControls& form, KdHistory& history) {
     }
     std::string_view bytes = file.bytes;
     if (replaceRefused) {
-        bytes = bytes.substr(0, bytes.rfind('\n') + 1);  // the line the read broke off in
+        // Without the line the read broke off in.
+        bytes = bytes.substr(0, bytes.find_last_of("\r\n") + 1);
     }
-    if (const std::optional<DataFileContents> contents = ParseDataFile(bytes)) {
-        FillForm(form, history, *contents);
+    // A file with more values than memory or the history holds counts as unreadable too.
+    try {
+        if (const std::optional<DataFileContents> contents = ParseDataFile(bytes)) {
+            FillForm(form, history, *contents);
+        }
+    } catch (const std::bad_alloc&) {
+        RefuseReplacing(history);
+    } catch (const std::length_error&) {
+        RefuseReplacing(history);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "history/data_file_format.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "kd/number_format.h"
@@ -10,19 +11,35 @@ namespace {
 constexpr std::string_view kHeader = "[Info Of You]";
 constexpr std::string_view kLineEnd = "\r\n";
 
-// Splits the file into lines as a text-mode read does: LF ends a line, a CR right before it is
-// dropped, and a last line without a line break still counts. As for a C string, a line ends
-// at a NUL byte.
+// Where the line that begins `bytes` ends, and where the next one begins. A line feed ends a
+// line, and so does a run of carriage returns, with the line feed that may follow it: CR LF as
+// written, CR alone as some editors save, and CR CR LF as a second text-mode write leaves it.
+struct LineEnd {
+    std::size_t end;
+    std::size_t next;
+};
+
+LineEnd FindLineEnd(std::string_view bytes) {
+    const std::size_t end = std::min(bytes.find_first_of("\r\n"), bytes.size());
+    std::size_t next = end;
+    while (next < bytes.size() && bytes[next] == '\r') {
+        ++next;
+    }
+    if (next < bytes.size() && bytes[next] == '\n') {
+        ++next;
+    }
+    return {end, next};
+}
+
+// Splits the file into lines; a last line without a line break still counts. As for a C string,
+// a line ends at a NUL byte.
 std::vector<std::string_view> SplitLines(std::string_view bytes) {
     std::vector<std::string_view> lines;
     while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
+        const LineEnd lineEnd = FindLineEnd(bytes);
+        const std::string_view line = bytes.substr(0, lineEnd.end);
         lines.push_back(line.substr(0, line.find('\0')));
+        bytes.remove_prefix(lineEnd.next);
     }
     return lines;
 }

@@ -14,7 +14,7 @@
 //   CLAN = <clan>
 //   K = 0 D = 0 K/D = 55.000     one line for each earlier value, the newest 99 at most
 //   K = 12 D = 8 K/D = 60.000    the counts at the moment of saving, and their percentage
-// Every line ends with CR LF; a bare LF reads the same.
+// Every line ends with CR LF; a bare LF, a bare CR or CR CR LF reads the same.
 
 inline constexpr std::size_t kEarlierValuesKept = 99;
 

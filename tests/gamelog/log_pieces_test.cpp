@@ -5,17 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "tests/support/log_chunks.h"
 
-std::vector<std::string> PiecesFedInChunks(std::string_view log, std::size_t chunkSize) {
-    std::vector<std::string> pieces;
-    LogPieceSplitter splitter([&](std::string_view piece) { pieces.emplace_back(piece); });
-    for (std::size_t at = 0; at < log.size(); at += chunkSize) {
-        splitter.Feed(log.substr(at, chunkSize));
-    }
-    splitter.Finish();
-    return pieces;
-}
+namespace {
 
 struct PieceCase {
     std::string log;

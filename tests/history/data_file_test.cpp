@@ -214,6 +214,34 @@ TEST_F(DataFileTest, AFileThatCouldNotBeReadIsNeverReplaced) {
     EXPECT_EQ(FakeDisk()[kDataFile].bytes, kExampleDataFile);
 }
 
+TEST_F(DataFileTest, AFileWithCarriageReturnsAloneThatCouldNotBeReadShowsItsWholeLines) {
+    std::string file(kExampleDataFile);
+    std::erase(file, '\n');
+    FakeDisk()[kDataFile].bytes = file;
+    FailFileOperation("read");  // the read stops halfway, inside the first history line
+    LoadDataFile(form_.controls, form_.history);
+    EXPECT_EQ(form_.name.text, "Taro");
+    EXPECT_EQ(form_.clan.text, "Alpha");
+    EXPECT_EQ(form_.history.Count(), 0U);
+}
+
+TEST_F(DataFileTest, AFileBeyondWhatTheHistoryHoldsIsLeftAloneAtStart) {
+    FakeDisk()[kDataFile].bytes = kExampleDataFile;  // three values
+    FakeForm form(2);
+    LoadDataFile(form.controls, form.history);
+    EXPECT_EQ(form.history.Count(), 0U);
+    EXPECT_EQ(form.name.text, "");
+
+    form.name.text = "A";
+    form.clan.text = "B";
+    form.kill.text = "1";
+    form.death.text = "1";
+    SaveDataFile(form.controls, form.history);
+    ASSERT_EQ(RecordedMessageBoxes().size(), 1U);
+    EXPECT_EQ(RecordedMessageBoxes()[0].text, "ファイルのオープンエラー.");
+    EXPECT_EQ(FakeDisk()[kDataFile].bytes, kExampleDataFile);
+}
+
 TEST_F(DataFileTest, ALockedFileAtStartIsNotAFreshStart) {
     FakeDisk()[kDataFile] = {std::string(kExampleDataFile), false, true};
     LoadDataFile(form_.controls, form_.history);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // A data file as the program writes it: three values, the last saved with 12 kills and
@@ -11,3 +12,12 @@ inline constexpr std::string_view kExampleDataFile =
     "K = 0 D = 0 K/D = 55.000\r\n"
     "K = 0 D = 0 K/D = 57.500\r\n"
     "K = 12 D = 8 K/D = 60.000\r\n";
+
+// A file of binary bytes: every byte value once, in order.
+inline std::string EveryByteValueOnce() {
+    std::string bytes;
+    for (int value = 0; value < 256; ++value) {
+        bytes += static_cast<char>(value);
+    }
+    return bytes;
+}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <set>
 
 #include "platform/files.h"
@@ -11,6 +12,9 @@ namespace {
 struct FakeDiskState {
     std::map<std::string, FakeFile> files;
     std::set<std::string, std::less<>> failing;
+    static constexpr std::size_t kNowhere = std::numeric_limits<std::size_t>::max();
+    std::size_t failAt = kNowhere;
+    std::size_t crashAt = kNowhere;
     std::vector<std::string> log;
     std::map<std::intptr_t, std::string> openFiles;  // handle -> path
     struct Reading {
@@ -26,10 +30,26 @@ FakeDiskState& State() {
     return state;
 }
 
-// Logs the operation; true when it is to fail.
-bool Fails(std::string_view operation) {
+enum class Fault { None, Failure, Crash };
+
+// Logs the operation and tells what is to become of it.
+Fault FaultOf(std::string_view operation) {
+    const std::size_t position = State().log.size();
     State().log.emplace_back(operation);
-    return State().failing.contains(operation);
+    if (position == State().crashAt) {
+        return Fault::Crash;
+    }
+    const bool fails = position == State().failAt || State().failing.contains(operation);
+    return fails ? Fault::Failure : Fault::None;
+}
+
+// Logs the operation; true when it is to fail. A crash ordered here ends the program at once.
+bool Fails(std::string_view operation) {
+    const Fault fault = FaultOf(operation);
+    if (fault == Fault::Crash) {
+        throw SimulatedCrash{};
+    }
+    return fault == Fault::Failure;
 }
 
 std::string& OpenFileBytes(WriteHandle file) {
@@ -45,6 +65,20 @@ std::map<std::string, FakeFile>& FakeDisk() {
 
 void FailFileOperation(std::string_view operation) {
     State().failing.emplace(operation);
+}
+
+void FailFileOperationAt(std::size_t position) {
+    State().failAt = position;
+}
+
+void CrashAtFileOperation(std::size_t position) {
+    State().crashAt = position;
+}
+
+void ClearFileFaults() {
+    State().failing.clear();
+    State().failAt = FakeDiskState::kNowhere;
+    State().crashAt = FakeDiskState::kNowhere;
 }
 
 const std::vector<std::string>& FileOperationLog() {
@@ -121,12 +155,16 @@ WriteHandle CreateFileBeside(const std::string& path, std::string& createdPath) 
 }
 
 bool WriteAllBytes(WriteHandle file, std::string_view bytes) {
-    if (Fails("write")) {
-        OpenFileBytes(file) += bytes.substr(0, bytes.size() / 2);
-        return false;
+    const Fault fault = FaultOf("write");
+    if (fault == Fault::None) {
+        OpenFileBytes(file) += bytes;
+        return true;
     }
-    OpenFileBytes(file) += bytes;
-    return true;
+    OpenFileBytes(file) += bytes.substr(0, bytes.size() / 2);
+    if (fault == Fault::Crash) {
+        throw SimulatedCrash{};
+    }
+    return false;
 }
 
 bool FlushToDisk(WriteHandle /*file*/) {
@@ -149,6 +187,7 @@ bool MoveFileOver(const std::string& from, const std::string& to) {
 }
 
 void RemoveFileQuietly(const std::string& path) {
-    State().log.emplace_back("remove");
-    State().files.erase(path);
+    if (!Fails("remove")) {
+        State().files.erase(path);
+    }
 }

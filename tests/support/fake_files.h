@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <string>
 #include <string_view>
@@ -18,8 +19,21 @@ std::map<std::string, FakeFile>& FakeDisk();
 
 // The operations that fail from now on, by name: "read" (stops halfway, also when reading a
 // little at a time), "check", "create", "write" (writes half, then fails), "flush", "close",
-// "move".
+// "move", "remove" (the file stays).
 void FailFileOperation(std::string_view operation);
+
+// Thrown by the file operation at which a crash was ordered: the program ends there, and the
+// disk keeps what had reached it.
+struct SimulatedCrash {};
+
+// Faults by an operation's position in FileOperationLog(), 0 being the first since the last
+// ResetFakeDisk(): that operation fails as above, or the program crashes before it takes
+// effect (a write halfway through its bytes).
+void FailFileOperationAt(std::size_t position);
+void CrashAtFileOperation(std::size_t position);
+
+// No faults from now on; the files and the log stay as they are.
+void ClearFileFaults();
 
 // Every operation called since the last ResetFakeDisk(), by the names above ("remove",
 // "open-read" and "close-read" too).

@@ -2,7 +2,7 @@
 
 #include "kd/live_recalculate.h"
 
-FakeForm::FakeForm() {
+FakeForm::FakeForm(std::uint32_t historyLimit) : history(historyLimit) {
     controls = {AsWindow(main),    AsWindow(name),     AsWindow(clan),
                 AsWindow(kill),    AsWindow(death),    AsWindow(kdResult),
                 AsWindow(plusOne), AsWindow(minusOne), AsWindow(average)};

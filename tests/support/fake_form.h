@@ -1,13 +1,16 @@
 #pragma once
 
+#include <cstdint>
+
 #include "history/kd_history.h"
 #include "platform/form_controls.h"
 #include "tests/support/recording_platform.h"
 
 // The main window and the form's controls as fake windows, wired as the window procedure wires
-// them: setting the kill or death field's text runs the live recalculation at once.
+// them: setting the kill or death field's text runs the live recalculation at once. The history
+// may be given a lower limit than the program's.
 struct FakeForm {
-    FakeForm();
+    explicit FakeForm(std::uint32_t historyLimit = KdHistory::kMaxCount);
     FakeForm(const FakeForm&) = delete;
     FakeForm& operator=(const FakeForm&) = delete;
     FakeForm(FakeForm&&) = delete;
