@@ -5,6 +5,7 @@
 #include "history/data_file.h"
 #include "kd/live_recalculate.h"
 #include "platform/platform.h"
+#include "res/version.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ constexpr const char* kVersionCaption = "バージョン情報";
 constexpr const char* kVersionText =
     "Created by the Tallymere project\n\n\n"
     "URL: なし\n\n\n\n\n"
-    "version: 1.2.2";
+    "version: " TALLYMERE_VERSION_TEXT;
 constexpr const char* kHelpCaption = "ヘルプ情報";
 constexpr const char* kHelpText = "ヘルプは付属のIndex.htmlをご覧ください.";
 

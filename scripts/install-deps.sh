@@ -7,7 +7,7 @@ packages=(
     cmake make g++ googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-dev clang-format clang-tidy
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic locales
+    wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic locales unzip
 )
 if [ "${1:-}" = "--run" ]; then
     packages+=(imagemagick)

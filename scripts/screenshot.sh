@@ -3,7 +3,7 @@
 # Wine desktop so that Wine draws the caption and the menu itself.
 # Usage: screenshot.sh OUTPUT.png [WORKING_FOLDER]
 #   WORKING_FOLDER  where the program runs, and so which kddata.ioy it loads (default: a new
-#                   empty folder)
+#                   empty folder; docs/sample holds the history the README's picture shows)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 output=$(realpath -m "$1")
@@ -22,11 +22,11 @@ trap cleanup EXIT
 cd "$folder"
 DISPLAY=":$display" "$root/scripts/wine-run.sh" --prefix "$prefix" \
     explorer /desktop=Tallymere,560x380 "$(winepath -w "$program" 2>/dev/null || echo "$program")" &
-# Wait for the window to be painted, then capture the whole desktop.
+# Wait for the window to be painted, then capture it: it stands at the desktop's top left.
 for _ in $(seq 1 100); do
     DISPLAY=":$display" xwininfo -root -tree 2>/dev/null | grep -q 'Tallymere' && break
     sleep 0.2
 done
 sleep 3
-DISPLAY=":$display" import -window root "$output"
+DISPLAY=":$display" import -window root -crop 505x332+0+0 +repage "$output"
 echo "$output"

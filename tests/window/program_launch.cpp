@@ -1,0 +1,68 @@
+#include "tests/window/program_launch.h"
+
+#include <array>
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    HWND window;
+};
+
+BOOL CALLBACK FindShownMainWindow(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<WindowSearch*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    std::array<char, 64> className{};
+    GetClassNameA(window, className.data(), static_cast<int>(className.size()));
+    // Shown, not merely created: ShowWindow comes after CreateWindowEx.
+    if (owner == search->processId && std::string(className.data()) == "WndClass" &&
+        IsWindowVisible(window) != FALSE) {
+        search->window = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND WaitForShownMainWindow(DWORD processId) {
+    WindowSearch search{processId, nullptr};
+    for (int attempt = 0; attempt < 200 && search.window == nullptr; ++attempt) {
+        Sleep(50);
+        EnumWindows(FindShownMainWindow, reinterpret_cast<LPARAM>(&search));
+    }
+    return search.window;
+}
+
+}  // namespace
+
+LaunchedProgram LaunchProgram(const std::string& path, const std::string& workingFolder) {
+    LaunchedProgram program;
+    std::string commandLine = "\"" + path + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       workingFolder.c_str(), &startup, &program.process) == FALSE) {
+        program.process = {};
+        return program;
+    }
+    program.window = WaitForShownMainWindow(program.process.dwProcessId);
+    return program;
+}
+
+std::optional<DWORD> CloseProgram(LaunchedProgram& program) {
+    if (program.window != nullptr) {
+        PostMessageA(program.window, WM_CLOSE, 0, 0);
+    }
+    std::optional<DWORD> exitCode;
+    if (WaitForSingleObject(program.process.hProcess, 10000) == WAIT_OBJECT_0) {
+        DWORD code = 0;
+        GetExitCodeProcess(program.process.hProcess, &code);
+        exitCode = code;
+    } else {
+        TerminateProcess(program.process.hProcess, 1);
+    }
+    CloseHandle(program.process.hThread);
+    CloseHandle(program.process.hProcess);
+    program = {};
+    return exitCode;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+// tallymere.exe started as a player starts it, in a working folder of the caller's choice, and
+// closed as a player closes it.
+struct LaunchedProgram {
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;  // its main window once shown; null if none was shown in ten seconds
+};
+
+// Starts the program and waits for its main window. Null process handle when it did not start.
+LaunchedProgram LaunchProgram(const std::string& path, const std::string& workingFolder);
+
+// Closes the main window and waits for the program to end: its exit code, or nothing when it
+// did not end within ten seconds. Releases the process handles either way.
+std::optional<DWORD> CloseProgram(LaunchedProgram& program);
