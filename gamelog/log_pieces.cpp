@@ -30,15 +30,18 @@ void LogPieceSplitter::Finish() {
         Take('\r');
     }
     if (!piece_.empty()) {
-        onPiece_(piece_);
-        piece_.clear();
+        HandOnPiece();
     }
 }
 
 void LogPieceSplitter::Take(char c) {
     piece_.push_back(c);
     if (c == '\n' || piece_.size() == kPieceLimit) {
-        onPiece_(piece_);
-        piece_.clear();
+        HandOnPiece();
     }
+}
+
+void LogPieceSplitter::HandOnPiece() {
+    onPiece_(piece_);
+    piece_.clear();
 }

@@ -22,6 +22,7 @@ public:
 
 private:
     void Take(char c);
+    void HandOnPiece();
 
     PieceHandler onPiece_;
     std::string piece_;

@@ -34,15 +34,6 @@ void Tell(const FormControls& form, std::string_view text) {
     ShowMessageBox(form.main, text, kMessageBoxCaption);
 }
 
-// The file as far as it can be read; a file too large to hold counts as unreadable.
-FileRead ReadDataFileBytes() {
-    try {
-        return ReadWholeFile(kDataFileName);
-    } catch (const std::bad_alloc&) {
-        return {ReadOutcome::Unreadable, {}};
-    }
-}
-
 void FillForm(const FormControls& form, KdHistory& history, const DataFileContents& contents) {
     for (const double value : contents.values) {
         history.Append(value);
@@ -61,6 +52,23 @@ void FillForm(const FormControls& form, KdHistory& history, const DataFileConten
     }
 }
 
+// Shows what could be read of the data file; throws when it is too large to hold.
+void ReadIntoForm(const FormControls& form, KdHistory& history) {
+    const FileRead file = ReadWholeFile(kDataFileName);
+    replaceRefused = file.outcome == ReadOutcome::Unreadable;
+    if (file.outcome == ReadOutcome::Missing) {
+        return;
+    }
+    std::string_view bytes = file.bytes;
+    if (replaceRefused) {
+        // Without the line the read broke off in.
+        bytes = bytes.substr(0, bytes.find_last_of("\r\n") + 1);
+    }
+    if (const std::optional<DataFileContents> contents = ParseDataFile(bytes)) {
+        FillForm(form, history, *contents);
+    }
+}
+
 // For a file that could not be held whole: nothing of it stays, and Save never replaces it.
 void RefuseReplacing(KdHistory& history) {
     history.Clear();
@@ -76,21 +84,9 @@ std::span<const double> NewestEarlierValues(const KdHistory& history) {
 
 void LoadDataFile(const FormControls& form, KdHistory& history) {
     history.Clear();
-    const FileRead file = ReadDataFileBytes();
-    replaceRefused = file.outcome == ReadOutcome::Unreadable;
-    if (file.outcome == ReadOutcome::Missing) {
-        return;
-    }
-    std::string_view bytes = file.bytes;
-    if (replaceRefused) {
-        // Without the line the read broke off in.
-        bytes = bytes.substr(0, bytes.find_last_of("\r\n") + 1);
-    }
-    // A file with more values than memory or the history holds counts as unreadable too.
+    // A file larger than memory or the history holds counts as unreadable.
     try {
-        if (const std::optional<DataFileContents> contents = ParseDataFile(bytes)) {
-            FillForm(form, history, *contents);
-        }
+        ReadIntoForm(form, history);
     } catch (const std::bad_alloc&) {
         RefuseReplacing(history);
     } catch (const std::length_error&) {
