@@ -36,8 +36,8 @@ if [ -n "${DISPLAY:-}" ] && ! display_answers "$DISPLAY"; then
     echo "wine-run.sh: DISPLAY=$DISPLAY does not answer; using a virtual display" >&2
     unset DISPLAY
 fi
+mkdir -p "$(dirname "$prefix")"
 if [ -z "${DISPLAY:-}" ]; then
-    mkdir -p "$(dirname "$prefix")"
     record=$prefix.display
     (
         flock 8
@@ -50,7 +50,6 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 # The prefix is made once; concurrent test runs wait for whoever makes it.
-mkdir -p "$(dirname "$prefix")"
 (
     flock 9
     if ! [ -f "$prefix/.tallymere-ready" ]; then

@@ -143,7 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t chunkSize = 1 + bytes.Take<std::uint16_t>() % kLargestChunk;
     const std::string_view log = bytes.Rest();
 
-    const std::vector<std::string> pieces = PiecesFedInChunks(log, log.size() + 1);
+    const std::vector<std::string> pieces = PiecesOf(log);
     Require(PiecesFedInChunks(log, chunkSize) == pieces, "chunks of any size cut alike");
     Require(pieces == ReferencePieces(log), "the pieces are those text-mode fgets returns");
     RequireExaminedAsLibcDoes(pieces);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "gamelog/log_pieces.h"
+#include "tests/support/log_chunks.h"
 
 namespace {
 
@@ -83,11 +83,7 @@ TEST(ExamineLogPieces, ANicknameIsCutToWhatTheNameBufferHolds) {
 }
 
 LogExamination ExamineLog(std::string_view log) {
-    std::vector<std::string> pieces;
-    LogPieceSplitter splitter([&](std::string_view piece) { pieces.emplace_back(piece); });
-    splitter.Feed(log);
-    splitter.Finish();
-    return ExamineLogPieces(pieces);
+    return ExamineLogPieces(PiecesOf(log));
 }
 
 TEST(ExamineLog, APieceThatStartsInsideALongLineIsExaminedAsALine) {

@@ -16,3 +16,8 @@ inline std::vector<std::string> PiecesFedInChunks(std::string_view log, std::siz
     splitter.Finish();
     return pieces;
 }
+
+// The pieces of a log whose bytes arrive all at once.
+inline std::vector<std::string> PiecesOf(std::string_view log) {
+    return PiecesFedInChunks(log, log.size() + 1);
+}
