@@ -2,8 +2,9 @@
 
 #include <array>
 
-#include "app/tallymere.h"
-#include "platform/platform.h"
+#include "app/window_handle.h"
+#include "platform/drawing.h"
+#include "res/resource_ids.h"
 
 namespace {
 
@@ -53,19 +54,19 @@ constexpr std::array<LabelText, 8> kLabels{{
 
 FormControls CreateFormControls(HWND mainWindow, HINSTANCE instance) {
     FormControls form;
-    form.main = mainWindow;
+    form.main = AsWindow(mainWindow);
     for (const ControlPlace& place : kControls) {
         HWND control = CreateWindowExA(0, place.className, place.text, place.style, place.x,
                                        place.y, place.width, kControlHeight, mainWindow,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)),
                                        instance, nullptr);
         if (place.handle != nullptr) {
-            form.*place.handle = control;
+            form.*place.handle = AsWindow(control);
         }
     }
     return form;
 }
 
-void PaintLabels(HWND mainWindow) {
-    DrawLabelTexts(mainWindow, kLabels, kFormLabelColour);
+void PaintLabels(HWND mainWindow) noexcept {
+    DrawLabelTexts(AsWindow(mainWindow), kLabels, kFormLabelColour);
 }

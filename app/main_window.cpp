@@ -2,10 +2,10 @@
 
 #include <shellapi.h>
 
-#include "app/commands.h"
 #include "app/form.h"
-#include "chart/chart_drawing.h"
-#include "history/data_file.h"
+#include "app/window_handle.h"
+#include "commands/chart_drawing.h"
+#include "commands/window_commands.h"
 
 namespace {
 
@@ -14,54 +14,56 @@ constexpr const char* kTitle = "Tallymere";
 constexpr int kOuterWidth = 505;
 constexpr int kOuterHeight = 332;
 
-// Set once while the window is created, kept for its life.
-FormControls form;
-
-void OnCreate(HWND window, const CREATESTRUCTA& creation, KdHistory& history) {
-    form = CreateFormControls(window, creation.hInstance);
-    LoadDataFile(form, history);
+void OnCreate(WindowState& state, HWND window, const CREATESTRUCTA& creation) noexcept {
+    state.form = CreateFormControls(window, creation.hInstance);
+    StartWithDataFile(state);
+    // Kept as players know it: a drop target, though WM_DROPFILES goes to the default procedure.
     DragAcceptFiles(window, TRUE);
+}
+
+void OnDestroy() noexcept {
+    PostQuitMessage(0);
 }
 
 // Everything is drawn through device contexts of its own. The paint cycle is begun first:
 // left to the default procedure, its background erase would come after the drawing and wipe
 // the labels and the chart whenever the window is uncovered.
-void OnPaint(HWND window, const KdHistory& history) {
+void OnPaint(const WindowState& state, HWND window) noexcept {
     PAINTSTRUCT paint{};
     BeginPaint(window, &paint);
     PaintLabels(window);
-    DrawChartFrame(window);
-    DrawAxisLabels(window, 0, 10);
-    RedrawChart(window, history);
+    PaintChart(AsWindow(window), state.history);
     EndPaint(window, &paint);
 }
 
-void OnCommand(WPARAM wParam, KdHistory& history) {
-    RunCommand(form, history, LOWORD(wParam), HIWORD(wParam));
+void OnCommand(WindowState& state, int id, int notificationCode) noexcept {
+    RunCommand(state, id, notificationCode);
 }
 
 }  // namespace
 
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // Made on the first message, which arrives before WM_CREATE; lives until the process ends.
-    static KdHistory history;
+    // The window's one state: made on the first message, which arrives before WM_CREATE, and
+    // kept until the process ends.
+    static WindowState state;
     switch (message) {
         case WM_CREATE:
-            OnCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam), history);
+            OnCreate(state, window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
             break;
         case WM_DESTROY:
-            PostQuitMessage(0);
+            OnDestroy();
             break;
         case WM_PAINT:
-            OnPaint(window, history);
+            OnPaint(state, window);
             break;
         case WM_COMMAND:
-            OnCommand(wParam, history);
+            OnCommand(state, LOWORD(wParam), HIWORD(wParam));
             break;
         default:
             break;
     }
-    // Every message, handled or not, also reaches the default procedure.
+    // Kept on purpose: every message, handled or not, also gets the default processing it has
+    // always had (closing the window destroys it, the system menu works).
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -81,6 +83,8 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
     HWND window = CreateWindowExA(0, kClassName, kTitle, WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
                                   kOuterWidth, kOuterHeight, nullptr, nullptr, instance, nullptr);
+    // Kept on purpose, before the handle is tested (a null one merely fails): the first
+    // ShowWindow of a process obeys the show command of whoever started it.
     ShowWindow(window, SW_SHOW);
     if (window == nullptr) {
         return nullptr;

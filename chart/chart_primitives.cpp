@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "history/kd_history.h"
+#include "kd/int32_range.h"
 #include "kd/number_format.h"
-#include "kd/truncate.h"
 
 namespace {
 
@@ -16,7 +16,6 @@ constexpr std::int32_t kPlotLeft = 273;
 constexpr std::int32_t kPlotTop = 40;
 constexpr std::int32_t kPlotRight = 473;
 constexpr std::int32_t kPlotBottom = 240;
-constexpr std::int32_t kBandCount = 10;
 constexpr std::int32_t kBandHeight = 20;
 constexpr double kPlotWidth = 200.0;
 

@@ -2,15 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <optional>
 
-#include "kd/truncate.h"
+#include "kd/int32_range.h"
 
 namespace {
 
-constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
-constexpr std::int32_t kBandCount = 10;
 constexpr std::int64_t kHighestUpper = 100;
 
 struct Band {
@@ -21,12 +18,6 @@ struct Band {
 
 // Tested in this order; a wider range than the last band's gets the full axis 0 to 100.
 constexpr Band kBands[] = {{10, 1, 20}, {20, 2, 10}, {50, 5, 4}};
-constexpr ChartScale kFullAxis{0, 10, 2};
-
-// A value can stand for the history's extremes only when its truncation is an int32.
-bool HasInt32Truncation(double value) {
-    return value > -2147483649.0 && value < 2147483648.0;
-}
 
 // The largest and smallest value of the walk from the oldest value to the newest, in which a
 // value replaces the candidate only when strictly greater (smaller).
@@ -69,7 +60,7 @@ ChartScale ScaleFromExtremes(std::int32_t top, std::int32_t bottom) {
             // A bottom near the int32 maximum would put the top label past it; such a scale is
             // moved down to the highest one whose labels all fit.
             const std::int64_t highestLowerBound =
-                (kInt32Max - std::int64_t{kBandCount} * band.labelStep) / 10 * 10;
+                (std::int64_t{kInt32Max} - std::int64_t{kBandCount} * band.labelStep) / 10 * 10;
             return ChartScale{static_cast<std::int32_t>(std::min(lowerBound, highestLowerBound)),
                               band.labelStep, band.pixelsPerPoint};
         }
@@ -80,7 +71,7 @@ ChartScale ScaleFromExtremes(std::int32_t top, std::int32_t bottom) {
 ChartScale ComputeChartScale(std::span<const double> values) {
     const std::optional<Extremes> extremes = FindExtremes(values);
     if (!extremes) {
-        return ScaleFromExtremes(100, 0);  // nothing to go by: the whole axis 0 to 100
+        return kFullAxis;  // nothing to go by
     }
     return ScaleFromExtremes(TruncateToInt32(extremes->largest),
                              TruncateToInt32(extremes->smallest));

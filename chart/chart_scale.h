@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <span>
 
+// The plot area's height is always cut into this many equal bands, one label at each edge.
+inline constexpr std::int32_t kBandCount = 10;
+
 // The stretch of percentages that the chart's ten bands show. labelStep * pixelsPerPoint is 20,
 // the spacing of the grid rows, in every scale, so the axis runs from lowerBound to
 // lowerBound + 10 * labelStep and the labels always fit the 200-pixel plot height.
@@ -13,6 +16,9 @@ struct ChartScale {
 
     bool operator==(const ChartScale&) const = default;
 };
+
+// The whole axis, 0 to 100 in steps of 10: the widest band, and what an empty chart shows.
+inline constexpr ChartScale kFullAxis{0, 10, 2};
 
 // The scale for the truncated largest (top) and smallest (bottom) value of a history. Any pair
 // is accepted, in either order; lowerBound + 10 * labelStep always fits in 32 bits.

@@ -63,13 +63,3 @@ std::optional<std::string> ExamineLogPiece(std::string_view piece, LogFindings& 
     }
     return nameText;
 }
-
-LogExamination ExamineLogPieces(std::span<const std::string> pieces) {
-    LogExamination examination;
-    for (const std::string& piece : pieces) {
-        if (std::optional<std::string> name = ExamineLogPiece(piece, examination.findings)) {
-            examination.namesWritten.push_back(std::move(*name));
-        }
-    }
-    return examination;
-}

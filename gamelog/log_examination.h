@@ -3,10 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // What the game's log has told so far: the last nickname and counts that scanned, each absent
 // until a piece yields one.
@@ -25,11 +23,3 @@ inline constexpr std::size_t kNicknameLimit = 63;
 // receives for this piece: the last nickname that scanned, for every piece containing "\tNick"
 // once any nickname has scanned.
 std::optional<std::string> ExamineLogPiece(std::string_view piece, LogFindings& findings);
-
-// A whole log's pieces examined in order: the texts NameField receives, and the final findings.
-struct LogExamination {
-    std::vector<std::string> namesWritten;
-    LogFindings findings;
-};
-
-LogExamination ExamineLogPieces(std::span<const std::string> pieces);

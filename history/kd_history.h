@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <utility>
 
 // The arithmetic mean as the program computes it: summed from the oldest value to the newest,
 // then divided by the count. An empty list gives NaN.
@@ -38,3 +39,14 @@ private:
     std::uint32_t capacity_ = 0;
     std::uint32_t maxCount_;
 };
+
+// Lends `value` to the history as its newest value while `use` runs: the average and the chart
+// then count it. It is taken back however `use` ends, so a lent value never stays behind; when
+// the history has no room for it, Append throws and nothing is lent.
+template <class Use>
+void LendNewestValue(KdHistory& history, double value, const Use& use) {
+    history.Append(value);
+    const std::unique_ptr<KdHistory, void (*)(KdHistory*)> takeBack(
+        &history, [](KdHistory* lentTo) { lentTo->RemoveLast(); });
+    use(std::as_const(history));
+}

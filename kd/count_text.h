@@ -3,11 +3,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/window.h"
-
 // A count field's text as a count: the number it begins with as "%d" scans it (clamped to the
 // 32-bit range), or 0 without one.
 std::int32_t ParseCountText(std::string_view text);
-
-// The count shown in a count field; only the field's first 29 characters take part.
-std::int32_t ReadCountField(Window field);

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "kd/truncate.h"
+#include "kd/int32_range.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ std::int64_t RoundedPercentOf(std::int64_t kills, std::int64_t deaths) {
 // The one-point guard: a search runs only for a rounded percentage from 1 to 99, and never for a
 // negative count, which has no meaningful percentage.
 bool SearchApplies(std::int32_t kills, std::int32_t deaths) {
-    if (kills < 0 || deaths < 0) {
+    if (HasNegativeCount(kills, deaths)) {
         return false;
     }
     const double p = RoundingSum(KillPercent(kills, deaths));

@@ -2,6 +2,12 @@
 
 #include <cstdint>
 
+// A minus sign reaches a count field only by pasting, from the data file or from the game log;
+// such a pair of counts has no meaningful percentage, and nothing is computed or saved for it.
+inline bool HasNegativeCount(std::int32_t kills, std::int32_t deaths) {
+    return kills < 0 || deaths < 0;
+}
+
 // Kills as a share of kills plus deaths, in percent: the quotient is rounded to double before it
 // is multiplied by 100 (23 kills and 17 deaths give 57.49999999999999). Both counts 0 give NaN.
 double KillPercent(std::int32_t kills, std::int32_t deaths);

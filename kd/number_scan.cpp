@@ -5,6 +5,8 @@
 #include <limits>
 #include <system_error>
 
+#include "kd/int32_range.h"
+
 namespace {
 
 bool IsWhiteSpace(char c) {
@@ -59,8 +61,8 @@ std::optional<std::int32_t> ScanCount(std::string_view text, std::size_t& positi
     if (cursor == text.size() || !IsDigit(text[cursor])) {
         return std::nullopt;
     }
-    constexpr std::int64_t kMagnitudeLimit =
-        std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    // Digits past this no longer change the clamped result.
+    constexpr std::int64_t kMagnitudeLimit = std::int64_t{kInt32Max} + 1;
     std::int64_t magnitude = 0;
     for (; cursor < text.size() && IsDigit(text[cursor]); ++cursor) {
         if (magnitude <= kMagnitudeLimit) {
@@ -68,14 +70,7 @@ std::optional<std::int32_t> ScanCount(std::string_view text, std::size_t& positi
         }
     }
     position = cursor;
-    const std::int64_t value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<std::int32_t>::max()) {
-        return std::numeric_limits<std::int32_t>::max();
-    }
-    if (value < std::numeric_limits<std::int32_t>::min()) {
-        return std::numeric_limits<std::int32_t>::min();
-    }
-    return static_cast<std::int32_t>(value);
+    return ClampToInt32(negative ? -magnitude : magnitude);
 }
 
 std::optional<double> ScanDouble(std::string_view text, std::size_t& position) {

@@ -24,7 +24,8 @@ FileRead ReadWholeFile(const std::string& path);
 
 // A file opened for reading a little at a time while other programs go on writing, renaming or
 // deleting it (the game keeps its log open). Null when it cannot be opened.
-using ReadHandle = void*;
+struct OpaqueReadFile;
+using ReadHandle = OpaqueReadFile*;
 ReadHandle OpenSharedForReading(const std::string& path);
 
 // Reads the next bytes into `buffer`; 0 at the end of the file, and after a read error.
@@ -36,9 +37,12 @@ void CloseReadFile(ReadHandle file);
 // folder, or held open by another program that denies writing.
 bool CanReplaceFile(const std::string& path);
 
-// A new file of the program's own, in the same folder as `path`, open for writing; `path`
-// itself is not touched. Null when it cannot be made (the folder is not writable).
-using WriteHandle = void*;
+// A new file of the program's own, in the same folder as `path`, open for writing, under a name
+// that no other file has: neither a file left over by a save that was cut off nor another copy
+// of the program saving at the same moment stands in its way. `path` itself is not touched.
+// Null when it cannot be made (the folder is not writable).
+struct OpaqueWriteFile;
+using WriteHandle = OpaqueWriteFile*;
 WriteHandle CreateFileBeside(const std::string& path, std::string& createdPath);
 
 bool WriteAllBytes(WriteHandle file, std::string_view bytes);

@@ -1,37 +1,22 @@
-#include "platform/win32_drawing.h"
-
 #include <windows.h>
 
+#include <new>
 #include <string>
 #include <variant>
 
-#include "platform/platform.h"
+#include "platform/drawing.h"
 
 namespace {
-
-DrawingResourceCounts counts;
-
-HDC ObtainContext(HWND window) {
-    ++counts.contextsObtained;
-    return GetDC(window);
-}
-
-void ReleaseContext(HWND window, HDC context) {
-    ++counts.contextsReleased;
-    ReleaseDC(window, context);
-}
 
 // Draws with a new solid one-pixel pen of the colour selected, then selects the previous pen
 // back and deletes the new one.
 template <class Draw>
 void DrawWithPen(HDC context, Colour colour, const Draw& draw) {
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    ++counts.pensCreated;
     HGDIOBJ previous = SelectObject(context, pen);
     draw();
     SelectObject(context, previous);
     DeleteObject(pen);
-    ++counts.pensDeleted;
 }
 
 int StockBrushId(StockBrush brush) {
@@ -73,13 +58,9 @@ std::size_t DrawLineRun(HDC context, std::span<const ChartPrimitive> primitives,
 
 }  // namespace
 
-DrawingResourceCounts CurrentDrawingResourceCounts() {
-    return counts;
-}
-
 void DrawPrimitives(Window window, std::span<const ChartPrimitive> primitives) {
-    auto* const hwnd = static_cast<HWND>(window);
-    HDC context = ObtainContext(hwnd);
+    auto* const hwnd = reinterpret_cast<HWND>(window);
+    HDC context = GetDC(hwnd);
     for (std::size_t next = 0; next < primitives.size();) {
         const ChartPrimitive& primitive = primitives[next];
         if (std::holds_alternative<LinePrimitive>(primitive)) {
@@ -93,18 +74,22 @@ void DrawPrimitives(Window window, std::span<const ChartPrimitive> primitives) {
         }
         ++next;
     }
-    ReleaseContext(hwnd, context);
+    ReleaseDC(hwnd, context);
 }
 
-void DrawLabelTexts(Window window, std::span<const LabelText> labels, Colour colour) {
-    auto* const hwnd = static_cast<HWND>(window);
-    HDC context = ObtainContext(hwnd);
+void DrawLabelTexts(Window window, std::span<const LabelText> labels, Colour colour) noexcept {
+    auto* const hwnd = reinterpret_cast<HWND>(window);
+    HDC context = GetDC(hwnd);
     SetTextColor(context, colour);
     SetBkMode(context, TRANSPARENT);
-    for (const LabelText& label : labels) {
-        std::string terminated(label.text);  // DrawTextExA takes a writable, NUL-ended text
-        RECT rectangle{label.left, label.top, label.right, label.bottom};
-        DrawTextExA(context, terminated.data(), -1, &rectangle, DT_END_ELLIPSIS, nullptr);
+    try {
+        for (const LabelText& label : labels) {
+            std::string terminated(label.text);  // DrawTextExA takes a writable, NUL-ended text
+            RECT rectangle{label.left, label.top, label.right, label.bottom};
+            DrawTextExA(context, terminated.data(), -1, &rectangle, DT_END_ELLIPSIS, nullptr);
+        }
+    } catch (const std::bad_alloc&) {
+        // Without memory for a text, the labels left are not drawn.
     }
-    ReleaseContext(hwnd, context);
+    ReleaseDC(hwnd, context);
 }

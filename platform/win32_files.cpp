@@ -8,9 +8,15 @@
 
 namespace {
 
-HANDLE AsHandle(void* file) {
-    return static_cast<HANDLE>(file);
+HANDLE AsHandle(ReadHandle file) {
+    return file;
 }
+
+HANDLE AsHandle(WriteHandle file) {
+    return file;
+}
+
+constexpr int kNameAttempts = 100;
 
 bool IsMissing(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
@@ -51,7 +57,7 @@ FileRead ReadWholeFile(const std::string& path) {
 
 ReadHandle OpenSharedForReading(const std::string& path) {
     HANDLE file = OpenSharingEverything(path);
-    return file == INVALID_HANDLE_VALUE ? nullptr : file;
+    return file == INVALID_HANDLE_VALUE ? nullptr : static_cast<ReadHandle>(file);
 }
 
 std::size_t ReadSomeBytes(ReadHandle file, std::span<char> buffer) {
@@ -88,11 +94,22 @@ bool CanReplaceFile(const std::string& path) {
 }
 
 WriteHandle CreateFileBeside(const std::string& path, std::string& createdPath) {
-    // A fixed name: a file left over by a save that was cut off is simply written over.
-    createdPath = path + ".saving";
-    HANDLE file = CreateFileA(createdPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    return file == INVALID_HANDLE_VALUE ? nullptr : file;
+    // The process id keeps two copies of the program apart; the attempt number steps past files
+    // of the same name that a copy with the same id left behind.
+    const std::string stem = path + "." + std::to_string(GetCurrentProcessId()) + ".";
+    for (int attempt = 1; attempt <= kNameAttempts; ++attempt) {
+        createdPath = stem + std::to_string(attempt) + ".saving";
+        HANDLE file = CreateFileA(createdPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            return static_cast<WriteHandle>(file);
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS) {
+            break;
+        }
+    }
+    createdPath.clear();
+    return nullptr;
 }
 
 bool WriteAllBytes(WriteHandle file, std::string_view bytes) {

@@ -1,13 +1,14 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/window_text.h"
 
 namespace {
 
 HWND AsHwnd(Window window) {
-    return static_cast<HWND>(window);
+    return reinterpret_cast<HWND>(window);
 }
 
 }  // namespace
@@ -25,10 +26,4 @@ std::string GetWindowTextBytes(Window window, int limit) {
 void SetWindowTextBytes(Window window, std::string_view text) {
     const std::string terminated(text);
     SendMessageA(AsHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
-}
-
-void ShowMessageBox(Window owner, std::string_view text, std::string_view caption) {
-    const std::string terminatedText(text);
-    const std::string terminatedCaption(caption);
-    MessageBoxA(AsHwnd(owner), terminatedText.c_str(), terminatedCaption.c_str(), MB_OK);
 }

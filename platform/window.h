@@ -1,6 +1,8 @@
 #pragma once
 
-// A window or control, as the rest of the program holds it: an HWND on Windows, an opaque
-// handle for the test stand-in. A null handle belongs to a control that failed to be created;
-// every operation on it does nothing.
-using Window = void*;
+// A window or control, as the rest of the program holds it: an HWND on Windows, a fake window
+// in the tests. A pointer to a type of its own, so that neither a file handle nor any other
+// pointer passes for one. A null handle belongs to a control that failed to be created; every
+// operation on it does nothing.
+struct OpaqueWindow;
+using Window = OpaqueWindow*;

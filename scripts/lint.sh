@@ -8,7 +8,7 @@ cd "$root"
 
 sources() {
     git ls-files -co --exclude-standard -- '*.cpp' '*.h' 2>/dev/null ||
-        find app kd history chart gamelog platform tests -name '*.cpp' -o -name '*.h'
+        find app commands drawing kd history chart gamelog platform tests -name '*.cpp' -o -name '*.h'
 }
 
 case "${1:-}" in
@@ -22,7 +22,7 @@ tidy)
     trap 'rm -rf "$database"' EXIT
     sed 's/ -fexec-charset=CP932//' "$build/compile_commands.json" > "$database/compile_commands.json"
     extra=()
-    files="^$root/(app|kd|history|chart|gamelog|platform|tests)/"
+    files="^$root/(app|commands|drawing|kd|history|chart|gamelog|platform|tests)/"
     if grep -q 'mingw32' "$database/compile_commands.json"; then
         # The Windows build: clang takes the mingw-w64 target and g++'s own header folders, and
         # checks only what the native build does not compile.
@@ -32,7 +32,7 @@ tidy)
         done < <(echo | x86_64-w64-mingw32-g++-posix -E -x c++ - -v 2>&1 |
             sed -n '/#include <...> search starts here/,/End of search list/p' |
             grep -E '^ /.*(c\+\+|mingw32/include)')
-        files="^$root/(app/(form|main|main_window)|platform/win32_|tests/window/)"
+        files="^$root/(app/|platform/win32_|tests/window/)"
     fi
     report=$(run-clang-tidy -quiet -j "$(nproc)" -p "$database" "${extra[@]}" "$files" 2>&1 |
         sed 's/\x1b\[[0-9;]*m//g' || true)

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "history/data_file.h"
+#include "commands/data_file_commands.h"
 #include "history/data_file_format.h"
 #include "kd/kd_arithmetic.h"
 #include "kd/number_format.h"
@@ -76,7 +76,7 @@ void RequireFormShows(const FakeForm& form, const DataFileContents& contents) {
 void RequireSaveKeepsOrWrites(FakeForm& form, std::string_view before) {
     const std::uint32_t loaded = form.history.Count();
     ResetRecording();
-    SaveDataFile(form.controls, form.history);
+    SaveDataFile(form.state);
     Require(RecordedMessageBoxes().size() == 1, "a Save always tells its outcome");
     Require(FakeDisk().size() == 1, "nothing is left beside the data file");
     const std::string& after = FakeDisk()[kDataFile].bytes;
@@ -103,7 +103,7 @@ void RequireLoadAndSave(std::string_view bytes, const DataFileContents& contents
     ResetRecording();
     FakeDisk()[kDataFile].bytes = bytes;
     FakeForm form;
-    LoadDataFile(form.controls, form.history);
+    LoadDataFile(form.state);
     RequireFormShows(form, contents);
     RequireSaveKeepsOrWrites(form, bytes);
 }

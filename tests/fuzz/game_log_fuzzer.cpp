@@ -12,14 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "gamelog/game_log_import.h"
-#include "gamelog/log_examination.h"
+#include "commands/game_log_import.h"
 #include "gamelog/log_pieces.h"
 #include "kd/number_format.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/log_chunks.h"
+#include "tests/support/log_examination_of_pieces.h"
 
 namespace {
 
@@ -124,7 +124,7 @@ void RequireImportFillsTheForm(std::string_view log, const std::vector<std::stri
     form.death.text = "2";
     std::vector<std::string> namesSet;
     form.name.onTextSet = [&] { namesSet.push_back(form.name.text); };
-    ImportGameLog(form.controls, form.history);
+    ImportGameLog(form.state);
 
     const LogExamination expected = ExamineLogPieces(pieces);
     Require(namesSet == expected.namesWritten, "NameField is set once for each name piece");

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/support/log_chunks.h"
+#include "tests/support/log_examination_of_pieces.h"
 
 namespace {
 

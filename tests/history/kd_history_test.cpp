@@ -88,4 +88,31 @@ TEST(KdHistory, RemoveLastAndClearKeepTheStorage) {
     EXPECT_EQ(history.Capacity(), capacity);
 }
 
+TEST(LendNewestValue, TheLentValueCountsWhileLentAndIsTakenBackEvenWhenTheUseThrows) {
+    KdHistory history;
+    history.Append(40.0);
+    double averageWhileLent = 0.0;
+    LendNewestValue(history, 60.0,
+                    [&](const KdHistory& lent) { averageWhileLent = lent.Average(); });
+    EXPECT_EQ(averageWhileLent, 50.0);
+    EXPECT_EQ(history.Count(), 1U);
+
+    EXPECT_THROW(LendNewestValue(history, 60.0,
+                                 [](const KdHistory&) { throw std::runtime_error("mid-redraw"); }),
+                 std::runtime_error);
+    ASSERT_EQ(history.Count(), 1U);
+    EXPECT_EQ(history.At(0), 40.0);
+}
+
+TEST(LendNewestValue, WithoutRoomNothingIsLentAndTheUseDoesNotRun) {
+    KdHistory history(1);
+    history.Append(40.0);
+    bool used = false;
+    EXPECT_THROW(LendNewestValue(history, 60.0, [&](const KdHistory&) { used = true; }),
+                 std::length_error);
+    EXPECT_FALSE(used);
+    ASSERT_EQ(history.Count(), 1U);
+    EXPECT_EQ(history.At(0), 40.0);
+}
+
 }  // namespace

@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "tests/support/recording_platform.h"
-
 namespace {
 
 struct CountCase {
@@ -37,14 +35,5 @@ INSTANTIATE_TEST_SUITE_P(OutOfRange, ParseCountTextTest,
                                          CountCase{"-2147483649", -2147483647 - 1},
                                          CountCase{"-99999999999999999999999999", -2147483647 - 1},
                                          CountCase{"18446744073709551617", 2147483647}));
-
-TEST(ReadCountField, SeesOnlyTheFirstTwentyNineCharacters) {
-    FakeWindow field{std::string(27, '0') + "123", nullptr};
-    EXPECT_EQ(ReadCountField(AsWindow(field)), 12);
-
-    field.text = "152";
-    EXPECT_EQ(ReadCountField(AsWindow(field)), 152);
-    EXPECT_EQ(ReadCountField(nullptr), 0);
-}
 
 }  // namespace

@@ -119,7 +119,7 @@ ReadHandle OpenSharedForReading(const std::string& path) {
     const bool fails = State().failing.contains("read");
     const std::intptr_t handle = State().nextHandle++;
     State().readings[handle] = {fails ? bytes.substr(0, bytes.size() / 2) : bytes};
-    return reinterpret_cast<ReadHandle>(handle);
+    return reinterpret_cast<ReadHandle>(handle);  // NOLINT(performance-no-int-to-ptr)
 }
 
 std::size_t ReadSomeBytes(ReadHandle file, std::span<char> buffer) {
@@ -147,7 +147,13 @@ WriteHandle CreateFileBeside(const std::string& path, std::string& createdPath) 
     if (Fails("create")) {
         return nullptr;
     }
-    createdPath = path + ".saving";
+    // As on Windows: a name no file has yet, stepping past the ones that are taken.
+    for (int attempt = 1;; ++attempt) {
+        createdPath = path + ".fake." + std::to_string(attempt) + ".saving";
+        if (!State().files.contains(createdPath)) {
+            break;
+        }
+    }
     State().files[createdPath] = FakeFile{};
     const std::intptr_t handle = State().nextHandle++;
     State().openFiles[handle] = createdPath;

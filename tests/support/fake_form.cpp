@@ -1,15 +1,25 @@
 #include "tests/support/fake_form.h"
 
-#include "kd/live_recalculate.h"
+#include "commands/window_commands.h"
+#include "res/resource_ids.h"
 
-FakeForm::FakeForm(std::uint32_t historyLimit) : history(historyLimit) {
-    controls = {AsWindow(main),    AsWindow(name),     AsWindow(clan),
-                AsWindow(kill),    AsWindow(death),    AsWindow(kdResult),
-                AsWindow(plusOne), AsWindow(minusOne), AsWindow(average)};
-    const auto recalculate = [this] {
+namespace {
+
+constexpr int kEditUpdate = 0x0400;  // EN_UPDATE
+
+}  // namespace
+
+FakeForm::FakeForm(std::uint32_t historyLimit)
+    : state{
+          .form = {AsWindow(main), AsWindow(name), AsWindow(clan), AsWindow(kill), AsWindow(death),
+                   AsWindow(kdResult), AsWindow(plusOne), AsWindow(minusOne), AsWindow(average)},
+          .history = KdHistory(historyLimit)} {
+    kill.onTextSet = [this] {
         ++recalculations;
-        LiveRecalculate(controls, history);
+        RunCommand(state, IDC_KILL, kEditUpdate);
     };
-    kill.onTextSet = recalculate;
-    death.onTextSet = recalculate;
+    death.onTextSet = [this] {
+        ++recalculations;
+        RunCommand(state, IDC_DEATH, kEditUpdate);
+    };
 }

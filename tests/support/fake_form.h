@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
+#include "commands/window_state.h"
 #include "history/kd_history.h"
-#include "platform/form_controls.h"
 #include "tests/support/recording_platform.h"
 
 // The main window and the form's controls as fake windows, wired as the window procedure wires
-// them: setting the kill or death field's text runs the live recalculation at once. The history
+// them: setting the kill or death field's text runs its EN_UPDATE command at once. The history
 // may be given a lower limit than the program's.
 struct FakeForm {
     explicit FakeForm(std::uint32_t historyLimit = KdHistory::kMaxCount);
@@ -26,7 +26,8 @@ struct FakeForm {
     FakeWindow plusOne;
     FakeWindow minusOne;
     FakeWindow average;
-    KdHistory history;
-    FormControls controls;
+    WindowState state;
+    KdHistory& history = state.history;
+    const FormControls& controls = state.form;
     int recalculations = 0;
 };

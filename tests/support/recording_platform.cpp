@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/drawing.h"
+#include "platform/message_box.h"
+#include "platform/window_text.h"
 
 namespace {
 
@@ -20,13 +22,13 @@ std::vector<RecordedDrawing>& DrawingLog() {
 int labelPaints = 0;
 
 FakeWindow* AsFake(Window window) {
-    return static_cast<FakeWindow*>(window);
+    return reinterpret_cast<FakeWindow*>(window);
 }
 
 }  // namespace
 
 Window AsWindow(FakeWindow& window) {
-    return &window;
+    return reinterpret_cast<Window>(&window);
 }
 
 const std::vector<RecordedMessageBox>& RecordedMessageBoxes() {
@@ -74,6 +76,7 @@ void DrawPrimitives(Window window, std::span<const ChartPrimitive> primitives) {
     DrawingLog().push_back({window, {primitives.begin(), primitives.end()}});
 }
 
-void DrawLabelTexts(Window /*window*/, std::span<const LabelText> /*labels*/, Colour /*colour*/) {
+void DrawLabelTexts(Window /*window*/, std::span<const LabelText> /*labels*/,
+                    Colour /*colour*/) noexcept {
     ++labelPaints;
 }

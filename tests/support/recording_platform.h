@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/chart_primitives.h"
+#include "drawing/primitives.h"
 #include "platform/window.h"
 
 // A stand-in for the Windows side of the program, linked into the native tests: windows are

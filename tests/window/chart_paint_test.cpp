@@ -5,9 +5,10 @@
 
 #include <initializer_list>
 
-#include "chart/chart_drawing.h"
+#include "app/window_handle.h"
+#include "commands/chart_drawing.h"
 #include "history/kd_history.h"
-#include "platform/win32_drawing.h"
+#include "tests/window/drawing_resource_counter.h"
 #include "tests/window/window_test_support.h"
 
 namespace {
@@ -100,7 +101,7 @@ TEST_F(ChartPaintTest, PaintsLabelsTitleAndAxisInTheirColours) {
 }
 
 TEST_F(ChartPaintTest, DrawsTheHistoryInBlueAndItsAverageInGreen) {
-    RedrawChart(window_, HistoryOf({0.0, 100.0}));
+    RedrawChart(AsWindow(window_), HistoryOf({0.0, 100.0}));
     // One segment from (273, 240) to (473, 40); the average 50 lies on row 140.
     EXPECT_EQ(Pixel(323, 190), kHistoryBlue);
     EXPECT_EQ(Pixel(423, 90), kHistoryBlue);
@@ -108,7 +109,7 @@ TEST_F(ChartPaintTest, DrawsTheHistoryInBlueAndItsAverageInGreen) {
     EXPECT_EQ(Pixel(472, 140), kAverageGreen);
 
     // The next redraw repaints the panel first: no trace of the old line remains.
-    RedrawChart(window_, HistoryOf({50.0, 60.0, 55.5}));
+    RedrawChart(AsWindow(window_), HistoryOf({50.0, 60.0, 55.5}));
     EXPECT_EQ(Pixel(423, 90), kWhite);
     EXPECT_EQ(Pixel(300, 140), kGrid);
     EXPECT_EQ(Pixel(323, 190), kHistoryBlue);   // (273, 240) to (373, 140)
@@ -117,23 +118,25 @@ TEST_F(ChartPaintTest, DrawsTheHistoryInBlueAndItsAverageInGreen) {
 }
 
 TEST_F(ChartPaintTest, ANotANumberPointDrawsNothingButTheRest) {
-    RedrawChart(window_, HistoryOf({0.0, 100.0, std::numeric_limits<double>::quiet_NaN()}));
+    RedrawChart(AsWindow(window_),
+                HistoryOf({0.0, 100.0, std::numeric_limits<double>::quiet_NaN()}));
     EXPECT_FALSE(AnyPixel(kAverageGreen, 274, 41, 472, 239)) << "a NaN average draws no line";
     EXPECT_TRUE(AnyPixel(kHistoryBlue, 274, 41, 373, 239));
 }
 
 TEST_F(ChartPaintTest, EveryContextAndPenIsGivenBack) {
-    const DrawingResourceCounts before = CurrentDrawingResourceCounts();
+    const DrawingResourceCounter counter;
+    ASSERT_TRUE(counter.Counting());
     const KdHistory history = HistoryOf({40.0, 45.25, 43.0, 47.9});
     for (int i = 0; i < 50; ++i) {
         Repaint();
-        RedrawChart(window_, history);
+        RedrawChart(AsWindow(window_), history);
     }
-    const DrawingResourceCounts after = CurrentDrawingResourceCounts();
-    EXPECT_GE(after.contextsObtained - before.contextsObtained, 50 * 4);
-    EXPECT_EQ(after.contextsObtained, after.contextsReleased);
-    EXPECT_GE(after.pensCreated - before.pensCreated, 50 * 4);
-    EXPECT_EQ(after.pensCreated, after.pensDeleted);
+    const DrawingResourceCounts counts = counter.Counts();
+    EXPECT_GE(counts.contextsObtained, 50 * 4);
+    EXPECT_EQ(counts.contextsObtained, counts.contextsReleased);
+    EXPECT_GE(counts.pensCreated, 50 * 4);
+    EXPECT_EQ(counts.pensCreated, counts.pensDeleted);
 }
 
 }  // namespace

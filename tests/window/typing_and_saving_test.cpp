@@ -34,6 +34,19 @@ protected:
         PumpMessages();
         TypeKeys(keys);
     }
+
+    // Clicks Save and returns the texts of the boxes it showed, each checked for its caption.
+    std::vector<std::string> PressSave() {
+        const MessageBoxCatcher catcher;
+        SendMessageA(form_.save, BM_CLICK, 0, 0);
+        PumpMessages();
+        std::vector<std::string> texts;
+        for (const CaughtMessageBox& box : catcher.Caught()) {
+            EXPECT_EQ(box.caption, "メッセージボックス");
+            texts.push_back(box.text);
+        }
+        return texts;
+    }
 };
 
 TEST_F(TypingAndSavingTest, KeystrokesUpdateTheResultsAndLettersAreRefused) {
@@ -66,15 +79,18 @@ TEST_F(TypingAndSavingTest, LoadsTheDataFileAtStart) {
     EXPECT_EQ(WindowText(form_.average), "57.500");
 }
 
+TEST_F(TypingAndSavingTest, CountsWithoutAnyValueLeaveTheAverageEmptyAtStart) {
+    WriteFileBytes(DataFilePath(),
+                   "[Info Of You]\r\nNAME = A\r\nCLAN = B\r\nK = 3 D = 1 K/D = nan\r\n");
+    Start();
+    EXPECT_EQ(WindowText(form_.kdResult), "75%   (75.000%)");
+    EXPECT_EQ(WindowText(form_.average), "");
+}
+
 TEST_F(TypingAndSavingTest, SaveButtonWritesTheFileAndConfirms) {
     WriteFileBytes(DataFilePath(), kExampleDataFile);
     Start();
-    MessageBoxCatcher catcher;
-    SendMessageA(form_.save, BM_CLICK, 0, 0);
-    PumpMessages();
-    ASSERT_EQ(catcher.Caught().size(), 1U);
-    EXPECT_EQ(catcher.Caught()[0].text, "保存しました。");
-    EXPECT_EQ(catcher.Caught()[0].caption, "メッセージボックス");
+    EXPECT_EQ(PressSave(), std::vector<std::string>{"保存しました。"});
     EXPECT_EQ(ReadFileBytes(DataFilePath()),
               "[Info Of You]\r\nNAME = Taro\r\nCLAN = Alpha\r\n"
               "K = 0 D = 0 K/D = 55.000\r\nK = 0 D = 0 K/D = 57.500\r\n"
@@ -86,13 +102,52 @@ TEST_F(TypingAndSavingTest, AReadOnlyDataFileGivesTheOpenErrorAndKeepsItsBytes) 
     WriteFileBytes(DataFilePath(), kExampleDataFile);
     ASSERT_TRUE(SetFileAttributesA(DataFilePath().c_str(), FILE_ATTRIBUTE_READONLY));
     Start();
-    MessageBoxCatcher catcher;
-    SendMessageA(form_.save, BM_CLICK, 0, 0);
-    PumpMessages();
+    EXPECT_EQ(PressSave(), std::vector<std::string>{"ファイルのオープンエラー."});
     SetFileAttributesA(DataFilePath().c_str(), FILE_ATTRIBUTE_NORMAL);
-    ASSERT_EQ(catcher.Caught().size(), 1U);
-    EXPECT_EQ(catcher.Caught()[0].text, "ファイルのオープンエラー.");
     EXPECT_EQ(ReadFileBytes(DataFilePath()), kExampleDataFile);
+}
+
+// Files that earlier saves left beside the data file, held open by someone who denies all
+// sharing, as another copy of the program in the middle of its own save holds its file.
+class HeldFile {
+public:
+    explicit HeldFile(const std::string& path)
+        : handle_(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~HeldFile() { CloseHandle(handle_); }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    [[nodiscard]] bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+std::vector<std::string> SavingFilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((folder + "\\*.saving").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        names.emplace_back(found.cFileName);
+    } while (FindNextFileA(search, &found) != 0);
+    FindClose(search);
+    return names;
+}
+
+TEST_F(TypingAndSavingTest, FilesHeldBesideTheDataFileDoNotStopASave) {
+    WriteFileBytes(DataFilePath(), kExampleDataFile);
+    // The name earlier versions always used, and the first name this process would try.
+    const HeldFile fixedName(DataFilePath() + ".saving");
+    const HeldFile firstTry(DataFilePath() + "." + std::to_string(GetCurrentProcessId()) +
+                            ".1.saving");
+    ASSERT_TRUE(fixedName.Held() && firstTry.Held());
+    Start();
+    EXPECT_EQ(PressSave(), std::vector<std::string>{"保存しました。"});
+    EXPECT_NE(ReadFileBytes(DataFilePath()), kExampleDataFile);
+    EXPECT_EQ(SavingFilesIn(folder_).size(), 2U) << "the save left nothing of its own";
 }
 
 TEST_F(TypingAndSavingTest, BothCountsZeroAreNotSaved) {
@@ -101,11 +156,8 @@ TEST_F(TypingAndSavingTest, BothCountsZeroAreNotSaved) {
     SetWindowTextA(form_.clan, "B");
     SetWindowTextA(form_.kill, "0");
     SetWindowTextA(form_.death, "0");
-    MessageBoxCatcher catcher;
-    SendMessageA(form_.save, BM_CLICK, 0, 0);
-    PumpMessages();
-    ASSERT_EQ(catcher.Caught().size(), 1U);
-    EXPECT_EQ(catcher.Caught()[0].text, "KILL数とDEATH数が両方とも0のため保存できません.");
+    EXPECT_EQ(PressSave(),
+              std::vector<std::string>{"KILL数とDEATH数が両方とも0のため保存できません."});
     EXPECT_EQ(GetFileAttributesA(DataFilePath().c_str()), INVALID_FILE_ATTRIBUTES);
 }
 

@@ -1,0 +1,153 @@
+#include "commands/data_file_commands.h"
+
+#include <algorithm>
+#include <new>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "commands/chart_drawing.h"
+#include "commands/file_replacement.h"
+#include "commands/form_fields.h"
+#include "commands/messages.h"
+#include "history/data_file_format.h"
+#include "kd/kd_arithmetic.h"
+#include "kd/result_texts.h"
+#include "platform/files.h"
+#include "platform/message_box.h"
+#include "platform/window_text.h"
+
+namespace {
+
+constexpr const char* kDataFileName = "kddata.ioy";
+constexpr int kFieldTextLimit = 255;  // bytes, the terminating NUL included
+
+void Tell(const FormControls& form, std::string_view text) {
+    ShowMessageBox(form.main, text, kMessageBoxCaption);
+}
+
+// What can be read of the data file. A file that exists but cannot be read whole is shown
+// without the line the read broke off in, and is never replaced during this run.
+std::optional<DataFileContents> ReadDataFile(WindowState& state) {
+    const FileRead file = ReadWholeFile(kDataFileName);
+    state.dataFileReplaceable = file.outcome != ReadOutcome::Unreadable;
+    if (file.outcome == ReadOutcome::Missing) {
+        return std::nullopt;
+    }
+    std::string_view bytes = file.bytes;
+    if (!state.dataFileReplaceable) {
+        bytes = bytes.substr(0, bytes.find_last_of("\r\n") + 1);
+    }
+    return ParseDataFile(bytes);
+}
+
+// The values of the data file, held in the history; nullopt when the file is missing or holds
+// more than memory or the history does, which then counts as unreadable: nothing of it stays.
+std::optional<DataFileContents> ReadIntoHistory(WindowState& state) {
+    try {
+        std::optional<DataFileContents> contents = ReadDataFile(state);
+        if (contents) {
+            for (const double value : contents->values) {
+                state.history.Append(value);
+            }
+        }
+        return contents;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    state.history.Clear();
+    state.dataFileReplaceable = false;
+    return std::nullopt;
+}
+
+void FillForm(const WindowState& state, const DataFileContents& contents) {
+    const FormControls& form = state.form;
+    SetWindowTextBytes(form.nameField, contents.name);
+    SetWindowTextBytes(form.clanField, contents.clan);
+    SetCountFields(form, contents.kills, contents.deaths);
+    // The recalculations that setting the counts ran included the current percentage; after a
+    // load the box shows the loaded values alone, or nothing when there are none.
+    const KdHistory& history = state.history;
+    SetWindowTextBytes(form.averageResult,
+                       history.Count() > 0 ? AverageText(history.Average()) : std::string());
+}
+
+std::span<const double> NewestEarlierValues(const KdHistory& history) {
+    const std::span<const double> values = history.Values();
+    return values.last(std::min(values.size(), kEarlierValuesKept));
+}
+
+// The box that refuses a Save before any file is touched, if one does.
+std::optional<std::string_view> SaveRefusal(const WindowState& state, std::int32_t kills,
+                                            std::int32_t deaths) {
+    if (HasNegativeCount(kills, deaths)) {
+        return kNegativeCountText;
+    }
+    if (kills == 0 && deaths == 0) {
+        return kBothCountsZeroText;
+    }
+    if (!state.dataFileReplaceable) {
+        return kOpenErrorText;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string_view> ReplaceFailure(ReplaceOutcome outcome) {
+    switch (outcome) {
+        case ReplaceOutcome::NotOpened:
+            return kOpenErrorText;
+        case ReplaceOutcome::NotWritten:
+            return kWriteErrorText;
+        case ReplaceOutcome::Replaced:
+            break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void LoadDataFile(WindowState& state) {
+    state.history.Clear();
+    if (const std::optional<DataFileContents> contents = ReadIntoHistory(state)) {
+        FillForm(state, *contents);
+    }
+}
+
+void SaveDataFile(WindowState& state) {
+    const FormControls& form = state.form;
+    const std::string name = GetWindowTextBytes(form.nameField, kFieldTextLimit);
+    const std::string clan = GetWindowTextBytes(form.clanField, kFieldTextLimit);
+    const std::string killText = GetWindowTextBytes(form.killField, kFieldTextLimit);
+    const std::string deathText = GetWindowTextBytes(form.deathField, kFieldTextLimit);
+    if (name.empty() || clan.empty() || killText.empty() || deathText.empty()) {
+        Tell(form, kEmptyFieldText);
+        return;
+    }
+    // The counts as the result boxes show them.
+    const std::int32_t kills = ReadCountField(form.killField);
+    const std::int32_t deaths = ReadCountField(form.deathField);
+    if (const std::optional<std::string_view> refusal = SaveRefusal(state, kills, deaths)) {
+        Tell(form, *refusal);
+        return;
+    }
+    const double percent = KillPercent(kills, deaths);
+    const std::string bytes =
+        ComposeDataFile(name, clan, NewestEarlierValues(state.history), kills, deaths, percent);
+    // Room for the new value is made before the file is touched: once the file holds it, the
+    // history must hold it too, and when the file is not replaced, the history must not.
+    state.history.Append(percent);
+    ReplaceOutcome outcome = ReplaceOutcome::NotWritten;
+    try {
+        outcome = ReplaceFileContents(kDataFileName, bytes);
+    } catch (...) {
+        state.history.RemoveLast();
+        throw;
+    }
+    if (const std::optional<std::string_view> failure = ReplaceFailure(outcome)) {
+        state.history.RemoveLast();
+        Tell(form, *failure);
+        return;
+    }
+    RedrawChart(form.main, state.history);
+    Tell(form, kSavedText);
+}

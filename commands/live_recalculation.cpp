@@ -1,0 +1,27 @@
+#include "commands/live_recalculation.h"
+
+#include "commands/chart_drawing.h"
+#include "commands/form_fields.h"
+#include "kd/kd_arithmetic.h"
+#include "kd/number_format.h"
+#include "kd/result_texts.h"
+#include "platform/window_text.h"
+
+void LiveRecalculate(WindowState& state) {
+    const FormControls& form = state.form;
+    const std::int32_t kills = ReadCountField(form.killField);
+    const std::int32_t deaths = ReadCountField(form.deathField);
+    if (HasNegativeCount(kills, deaths)) {
+        return;  // everything stays as it was
+    }
+    const double percent = KillPercent(kills, deaths);
+    SetWindowTextBytes(form.kdResult, KdResultText(percent));
+    SetWindowTextBytes(form.plusOneResult, FormatInteger(KillsToNextPoint(kills, deaths)));
+    SetWindowTextBytes(form.minusOneResult, FormatInteger(DeathsToPreviousPoint(kills, deaths)));
+
+    // The current percentage joins the history only for the average and the chart.
+    LendNewestValue(state.history, percent, [&](const KdHistory& history) {
+        SetWindowTextBytes(form.averageResult, AverageText(history.Average()));
+        RedrawChart(form.main, history);
+    });
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "history/kd_history.h"
+#include "platform/window.h"
+
+// The main window and the form's eight controls, set once when the window is created. The Save
+// button's handle is not kept.
+struct FormControls {
+    Window main = nullptr;
+    Window nameField = nullptr;
+    Window clanField = nullptr;
+    Window killField = nullptr;
+    Window deathField = nullptr;
+    Window kdResult = nullptr;
+    Window plusOneResult = nullptr;
+    Window minusOneResult = nullptr;
+    Window averageResult = nullptr;
+};
+
+// Everything the window keeps while it lives, and the one thing every command takes. Beyond it
+// the form's controls hold the texts themselves: the name, the clan, the counts and the results.
+struct WindowState {
+    FormControls form;
+    KdHistory history;
+    // False when kddata.ioy exists but could not be read whole at start: replacing it would lose
+    // the history that could not be read, so Save refuses for the rest of the run.
+    bool dataFileReplaceable = true;
+};

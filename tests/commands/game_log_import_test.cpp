@@ -1,0 +1,161 @@
+#include "commands/game_log_import.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "commands/chart_drawing.h"
+#include "tests/support/fake_files.h"
+#include "tests/support/fake_form.h"
+
+namespace {
+
+constexpr const char* kLogPath = R"(C:\Nexon\SuddenAttack\error.log)";
+constexpr std::string_view kExampleLog =
+    "[2026-12-01 20:14:03] match ended\r\n"
+    "\tNick: Player01\r\n"
+    "\tKill: 10\r\n"
+    "\tDeath: 5\r\n";
+
+class GameLogImportTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetFakeDisk();
+        ResetRecording();
+        form_.name.text = "Before";
+        form_.clan.text = "Alpha";
+        form_.history.Append(40.0);
+        form_.history.Append(60.0);
+        form_.name.onTextSet = [this] { ++nameWrites_; };
+    }
+
+    void Import() { ImportGameLog(form_.state); }
+
+    // The result boxes as typing the counts into a form with the same history shows them.
+    void ExpectResultsOfTyped(const char* kills, const char* deaths) const {
+        FakeForm typed;
+        for (const double value : form_.history.Values()) {
+            typed.history.Append(value);
+        }
+        typed.kill.text = kills;
+        typed.death.text = deaths;
+        typed.death.onTextSet();
+        EXPECT_EQ(form_.kdResult.text, typed.kdResult.text);
+        EXPECT_EQ(form_.plusOne.text, typed.plusOne.text);
+        EXPECT_EQ(form_.minusOne.text, typed.minusOne.text);
+        EXPECT_EQ(form_.average.text, typed.average.text);
+    }
+
+    FakeForm form_;
+    int nameWrites_ = 0;
+};
+
+TEST_F(GameLogImportTest, FillsNameAndCountsAndTheResultsFollow) {
+    FakeDisk()[kLogPath].bytes = kExampleLog;
+    Import();
+    EXPECT_EQ(form_.name.text, "Player01");
+    EXPECT_EQ(form_.kill.text, "10");
+    EXPECT_EQ(form_.death.text, "5");
+    EXPECT_FALSE(form_.kdResult.text.empty());
+    ExpectResultsOfTyped("10", "5");
+    EXPECT_EQ(form_.recalculations, 2);
+
+    EXPECT_EQ(form_.clan.text, "Alpha");
+    EXPECT_EQ(form_.history.Values().size(), 2U) << "the provisional point is taken back";
+    EXPECT_TRUE(RecordedMessageBoxes().empty());
+    EXPECT_EQ(FileOperationLog(), (std::vector<std::string>{"open-read", "close-read"}))
+        << "only the log is touched";
+}
+
+TEST_F(GameLogImportTest, WithoutALogTellsSoAndChangesNothing) {
+    form_.kill.text = "3";
+    Import();
+    ASSERT_EQ(RecordedMessageBoxes().size(), 1U);
+    const RecordedMessageBox& box = RecordedMessageBoxes()[0];
+    EXPECT_EQ(box.owner, form_.controls.main);
+    EXPECT_EQ(box.caption, "メッセージボックス");
+    EXPECT_EQ(box.text,
+              "ログファイルを開けません.SuddenAttackインストールフォルダを確認してください.");
+    EXPECT_EQ(form_.name.text, "Before");
+    EXPECT_EQ(form_.kill.text, "3");
+    EXPECT_EQ(form_.history.Values().size(), 2U);
+    EXPECT_TRUE(RecordedDrawings().empty());
+    EXPECT_EQ(form_.recalculations, 0);
+}
+
+TEST_F(GameLogImportTest, ALockedLogCannotBeOpenedEither) {
+    FakeDisk()[kLogPath] = {.bytes = std::string(kExampleLog), .locked = true};
+    Import();
+    EXPECT_EQ(RecordedMessageBoxes().size(), 1U);
+    EXPECT_EQ(form_.name.text, "Before");
+}
+
+TEST_F(GameLogImportTest, ACountTheLogLacksKeepsItsFieldAndShapesTheProvisionalPoint) {
+    FakeDisk()[kLogPath].bytes = "\tNick: Player01\n\tDeath: 9\n";
+    form_.kill.text = "3";
+    Import();
+    EXPECT_EQ(form_.kill.text, "3");
+    EXPECT_EQ(form_.death.text, "9");
+    ExpectResultsOfTyped("3", "9");
+
+    // The import's own redraw came first, with the counts the fields now hold.
+    ASSERT_FALSE(RecordedDrawings().empty());
+    const std::size_t drawn = RecordedDrawings().size();
+    KdHistory expected;
+    for (const double value : {40.0, 60.0, 25.0}) {
+        expected.Append(value);
+    }
+    RedrawChart(form_.controls.main, expected);
+    ASSERT_GT(RecordedDrawings().size(), drawn);
+    EXPECT_EQ(RecordedDrawings().front().primitives, RecordedDrawings()[drawn].primitives);
+}
+
+TEST_F(GameLogImportTest, ALogWithoutNickOrCountsLeavesTheFields) {
+    FakeDisk()[kLogPath].bytes = "\tNickname: X\nloading map\n";
+    form_.kill.text = "1";
+    form_.death.text = "1";
+    Import();
+    EXPECT_EQ(nameWrites_, 0);
+    EXPECT_EQ(form_.name.text, "Before");
+    EXPECT_EQ(form_.kill.text, "1");
+    EXPECT_EQ(form_.recalculations, 0);
+    EXPECT_FALSE(RecordedDrawings().empty()) << "the chart is still redrawn once";
+}
+
+TEST_F(GameLogImportTest, NameFieldIsWrittenForEveryNickPieceAsTheLogIsRead) {
+    FakeDisk()[kLogPath].bytes = "\tNick: A\n\tNick: B\n\tNick:\n";
+    Import();
+    EXPECT_EQ(nameWrites_, 3);
+    EXPECT_EQ(form_.name.text, "B");
+}
+
+TEST_F(GameLogImportTest, ANegativeCountIsSetAndTheResultsStayAsTheyWere) {
+    FakeDisk()[kLogPath].bytes = "\tKill: -3\n\tDeath: 5\n";
+    form_.kdResult.text = "earlier";
+    Import();
+    EXPECT_EQ(form_.kill.text, "-3");
+    EXPECT_EQ(form_.death.text, "5");
+    EXPECT_EQ(form_.kdResult.text, "earlier");
+    EXPECT_EQ(form_.history.Values().size(), 2U);
+}
+
+TEST_F(GameLogImportTest, AReadErrorEndsTheLogWithWhatWasGathered) {
+    FakeDisk()[kLogPath].bytes = "\tKill: 1\n\tDeath: 2\n" + std::string(40, '.') + "\tKill: 3\n";
+    FailFileOperation("read");
+    Import();
+    EXPECT_EQ(form_.kill.text, "1");
+    EXPECT_EQ(form_.death.text, "2");
+}
+
+TEST_F(GameLogImportTest, ImportingAgainAndAgainLeavesNoFileOpen) {
+    FakeDisk()[kLogPath].bytes = std::string(kExampleLog) + std::string(200000, 'z');
+    for (int run = 0; run < 50; ++run) {
+        Import();
+    }
+    EXPECT_EQ(OpenReadHandleCount(), 0);
+    EXPECT_EQ(form_.history.Values().size(), 2U);
+    EXPECT_EQ(form_.kill.text, "10");
+}
+
+}  // namespace

@@ -1,0 +1,167 @@
+#include "commands/window_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "commands/messages.h"
+#include "platform/window_text.h"
+#include "tests/support/example_files.h"
+#include "tests/support/fake_files.h"
+#include "tests/support/fake_form.h"
+
+namespace {
+
+constexpr int kEditUpdate = 0x0400;  // EN_UPDATE
+constexpr int kEditChange = 0x0300;  // EN_CHANGE
+
+struct RouteCase {
+    int id;
+    int notificationCode;
+    CommandRoute expected;
+};
+
+class RouteCommandTest : public testing::TestWithParam<RouteCase> {};
+
+TEST_P(RouteCommandTest, RoutesByIdAndNotificationCode) {
+    const RouteCase& c = GetParam();
+    const CommandRoute route = RouteCommand(c.id, c.notificationCode);
+    EXPECT_EQ(route.recalculate, c.expected.recalculate)
+        << "id " << c.id << ", code " << c.notificationCode;
+    EXPECT_EQ(route.action, c.expected.action) << "id " << c.id << ", code " << c.notificationCode;
+}
+
+constexpr CommandRoute kRecalculate{.recalculate = true};
+constexpr CommandRoute kNothing{};
+constexpr CommandRoute kSave{.action = CommandAction::Save};
+
+INSTANTIATE_TEST_SUITE_P(CountFields, RouteCommandTest,
+                         testing::Values(RouteCase{1005, kEditUpdate, kRecalculate},
+                                         RouteCase{1006, kEditUpdate, kRecalculate},
+                                         RouteCase{1005, kEditChange, kNothing},
+                                         RouteCase{1006, 0, kNothing},
+                                         RouteCase{1003, kEditUpdate, kNothing},
+                                         RouteCase{1004, kEditUpdate, kNothing},
+                                         RouteCase{1007, kEditUpdate, kNothing}));
+
+// The action follows the id alone, whatever the notification code.
+INSTANTIATE_TEST_SUITE_P(
+    Actions, RouteCommandTest,
+    testing::Values(RouteCase{1000, 0, {.action = CommandAction::ShowVersion}},
+                    RouteCase{1002, 0, {.action = CommandAction::ShowHelp}},
+                    RouteCase{1002, 7, {.action = CommandAction::ShowHelp}},
+                    RouteCase{1008, 0, kSave}, RouteCase{1008, 1, kSave},
+                    RouteCase{1008, kEditUpdate, kSave},
+                    RouteCase{1009, 0, {.action = CommandAction::ImportGameLog}},
+                    RouteCase{1009, 0xFFFF, {.action = CommandAction::ImportGameLog}},
+                    RouteCase{999, 0, kNothing}, RouteCase{1001, 0, kNothing},
+                    RouteCase{1010, 0, kNothing}, RouteCase{0, 0, kNothing}));
+
+TEST(RunCommand, HelpMenuItemsShowTheirBoxesOwnedByTheMainWindow) {
+    ResetRecording();
+    FakeForm form;
+
+    RunCommand(form.state, 1000, 0);
+    RunCommand(form.state, 1002, 0);
+    RunCommand(form.state, 1001, 0);
+
+    const std::vector<RecordedMessageBox>& boxes = RecordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 2U);
+    EXPECT_EQ(boxes[0].caption, "バージョン情報");
+    EXPECT_EQ(boxes[0].text.rfind("Created by ", 0), 0U);
+    EXPECT_TRUE(boxes[0].text.ends_with("\n\n\n\n\nversion: 1.2.2"));
+    EXPECT_EQ(boxes[0].owner, form.controls.main);
+    EXPECT_EQ(boxes[1].caption, "ヘルプ情報");
+    EXPECT_EQ(boxes[1].text, "ヘルプは付属のIndex.htmlをご覧ください.");
+    EXPECT_EQ(boxes[1].owner, form.controls.main);
+}
+
+// The history's limit stands in for memory running out: its Append throws as growth would.
+class OutOfRoomTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetFakeDisk();
+        ResetRecording();
+    }
+
+    // Every box shown so far says the command stopped for want of memory.
+    static void ExpectOnlyOutOfMemoryBoxes(std::size_t count) {
+        ASSERT_EQ(RecordedMessageBoxes().size(), count);
+        for (const RecordedMessageBox& box : RecordedMessageBoxes()) {
+            EXPECT_EQ(box.text, kOutOfMemoryText);
+            EXPECT_EQ(box.caption, kMessageBoxCaption);
+        }
+    }
+};
+
+TEST_F(OutOfRoomTest, TypingShowsTheCountsResultsAndTheBoxAndLendsNothing) {
+    FakeForm form(1);
+    form.history.Append(40.0);
+    form.death.text = "1";
+    SetWindowTextBytes(form.controls.killField, "3");
+
+    ExpectOnlyOutOfMemoryBoxes(1);
+    EXPECT_EQ(form.kdResult.text, "75%   (75.000%)") << "results that need no room are shown";
+    ASSERT_EQ(form.history.Count(), 1U);
+    EXPECT_EQ(form.history.At(0), 40.0);
+
+    form.history.Clear();  // room again: the program goes on as before
+    SetWindowTextBytes(form.controls.killField, "1");
+    EXPECT_EQ(form.average.text, "50.000");
+    EXPECT_EQ(form.history.Count(), 0U);
+}
+
+TEST_F(OutOfRoomTest, SaveWritesNothingAndTheHistoryStaysAsItWas) {
+    FakeDisk()["kddata.ioy"].bytes = kExampleDataFile;
+    FakeForm form(1);
+    form.history.Append(40.0);
+    form.name.text = "A";
+    form.clan.text = "B";
+    form.kill.text = "3";
+    form.death.text = "1";
+    RunCommand(form.state, 1008, 0);
+
+    ExpectOnlyOutOfMemoryBoxes(1);
+    EXPECT_EQ(FakeDisk()["kddata.ioy"].bytes, kExampleDataFile);
+    EXPECT_EQ(FakeDisk().size(), 1U) << "no file is left beside it";
+    EXPECT_EQ(form.history.Count(), 1U);
+}
+
+TEST_F(OutOfRoomTest, ImportTakesTheNameButNeitherCountNorAPoint) {
+    FakeDisk()[R"(C:\Nexon\SuddenAttack\error.log)"].bytes =
+        "\tNick: Player01\n\tKill: 10\n\tDeath: 5\n";
+    FakeForm form(1);
+    form.history.Append(40.0);
+    RunCommand(form.state, 1009, 0);
+
+    ExpectOnlyOutOfMemoryBoxes(1);
+    EXPECT_EQ(form.name.text, "Player01");
+    EXPECT_EQ(form.kill.text, "");
+    EXPECT_EQ(form.history.Count(), 1U);
+    EXPECT_EQ(OpenReadHandleCount(), 0) << "the log is closed";
+}
+
+TEST_F(OutOfRoomTest, AFileThatFitsLoadsWholeThoughItsRecalculationsFindNoRoom) {
+    FakeDisk()["kddata.ioy"].bytes = kExampleDataFile;  // three values
+    FakeForm form(3);
+    StartWithDataFile(form.state);
+
+    ExpectOnlyOutOfMemoryBoxes(2);  // one for each count set
+    EXPECT_EQ(form.history.Count(), 3U);
+    EXPECT_EQ(form.kill.text, "12");
+    EXPECT_EQ(form.average.text, "57.500");
+    EXPECT_TRUE(form.state.dataFileReplaceable);
+}
+
+TEST_F(OutOfRoomTest, AFileBeyondTheRoomIsUnreadableForTheRunWithoutABox) {
+    FakeDisk()["kddata.ioy"].bytes = kExampleDataFile;
+    FakeForm form(2);
+    StartWithDataFile(form.state);
+
+    ExpectOnlyOutOfMemoryBoxes(0);
+    EXPECT_EQ(form.history.Count(), 0U);
+    EXPECT_FALSE(form.state.dataFileReplaceable);
+}
+
+}  // namespace
