@@ -9,12 +9,12 @@
 
 namespace {
 
-constexpr const char* kClassName = "WndClass";
-constexpr const char* kTitle = "Tallymere";
+constexpr const wchar_t* kClassName = L"WndClass";
+constexpr const wchar_t* kTitle = L"Tallymere";
 constexpr int kOuterWidth = 505;
 constexpr int kOuterHeight = 332;
 
-void OnCreate(WindowState& state, HWND window, const CREATESTRUCTA& creation) noexcept {
+void OnCreate(WindowState& state, HWND window, const CREATESTRUCTW& creation) noexcept {
     state.form = CreateFormControls(window, creation.hInstance);
     StartWithDataFile(state);
     // Kept as players know it: a drop target, though WM_DROPFILES goes to the default procedure.
@@ -23,6 +23,11 @@ void OnCreate(WindowState& state, HWND window, const CREATESTRUCTA& creation) no
 
 void OnDestroy() noexcept {
     PostQuitMessage(0);
+}
+
+// The last message, after the controls are gone.
+void OnNcDestroy(HWND window) noexcept {
+    DeleteFormFont(window);
 }
 
 // Everything is drawn through device contexts of its own. The paint cycle is begun first:
@@ -48,10 +53,13 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     static WindowState state;
     switch (message) {
         case WM_CREATE:
-            OnCreate(state, window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
+            OnCreate(state, window, *reinterpret_cast<const CREATESTRUCTW*>(lParam));
             break;
         case WM_DESTROY:
             OnDestroy();
+            break;
+        case WM_NCDESTROY:
+            OnNcDestroy(window);
             break;
         case WM_PAINT:
             OnPaint(state, window);
@@ -64,24 +72,24 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     }
     // Kept on purpose: every message, handled or not, also gets the default processing it has
     // always had (closing the window destroys it, the system menu works).
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 bool RegisterMainWindowClass(HINSTANCE instance) {
-    WNDCLASSA windowClass{};
+    WNDCLASSW windowClass{};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = WndProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, "TALLYMERE");
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIconW(instance, L"TALLYMERE");
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-    windowClass.lpszMenuName = "KD";
+    windowClass.lpszMenuName = L"KD";
     windowClass.lpszClassName = kClassName;
-    return RegisterClassA(&windowClass) != 0;
+    return RegisterClassW(&windowClass) != 0;
 }
 
 HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
-    HWND window = CreateWindowExA(0, kClassName, kTitle, WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
+    HWND window = CreateWindowExW(0, kClassName, kTitle, WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
                                   kOuterWidth, kOuterHeight, nullptr, nullptr, instance, nullptr);
     // Kept on purpose, before the handle is tested (a null one merely fails): the first
     // ShowWindow of a process obeys the show command of whoever started it.
@@ -97,9 +105,9 @@ HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
 int RunMessageLoop() {
     MSG message{};
     // An error result (-1) does not end the loop; only WM_QUIT does.
-    while (GetMessageA(&message, nullptr, 0, 0) != 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) != 0) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }

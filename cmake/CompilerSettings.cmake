@@ -1,20 +1,22 @@
 # Exact double arithmetic: SSE2 doubles, one rounding per operation, no fused multiply-add.
-# The program's Japanese texts are written as UTF-8 in the sources and compiled to the code
-# page 932 bytes the window shows. clang, which builds the fuzz targets, knows no code page 932:
-# there the texts stay UTF-8, which the parsers under test never look at.
+# The program's Japanese texts are UTF-8, in the sources and in the program: they reach Windows
+# through its wide functions, converted at the boundary (platform/win32_wide_text.h).
 function(tallymere_compile_settings target)
+    if(WIN32)
+        # Windows' generic names (IDC_ARROW, TEXT) take their wide form, as the calls do.
+        target_compile_definitions(${target} PRIVATE UNICODE _UNICODE)
+    endif()
     if(MSVC)
         # x64 doubles are SSE2 already; /fp:precise contracts nothing since Visual Studio 2022.
         target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:
-            /W4 /permissive- /fp:precise /source-charset:utf-8 /execution-charset:.932>)
+            /W4 /permissive- /fp:precise /utf-8>)
         return()
     endif()
     target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:
         -Wall -Wextra -Wpedantic -Wshadow
         -ffp-contract=off -fno-fast-math -msse2 -mfpmath=sse
         # Reproducible: no build folder in what the compiler writes.
-        -ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build>
-        $<$<AND:$<COMPILE_LANGUAGE:CXX>,$<CXX_COMPILER_ID:GNU>>:-fexec-charset=CP932>)
+        -ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build>)
 endfunction()
 
 # The program itself: no timestamp in the .exe, so that two builds of one commit are the same

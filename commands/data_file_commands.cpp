@@ -15,12 +15,12 @@
 #include "kd/result_texts.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/text_encoding.h"
 #include "platform/window_text.h"
 
 namespace {
 
 constexpr const char* kDataFileName = "kddata.ioy";
-constexpr int kFieldTextLimit = 255;  // bytes, the terminating NUL included
 
 void Tell(const FormControls& form, std::string_view text) {
     ShowMessageBox(form.main, text, kMessageBoxCaption);
@@ -38,7 +38,16 @@ std::optional<DataFileContents> ReadDataFile(WindowState& state) {
     if (!state.dataFileReplaceable) {
         bytes = bytes.substr(0, bytes.find_last_of("\r\n") + 1);
     }
-    return ParseDataFile(bytes);
+    const bool utf8 = bytes.starts_with(kUtf8ByteOrderMark);
+    if (utf8) {
+        bytes.remove_prefix(kUtf8ByteOrderMark.size());
+    }
+    std::optional<DataFileContents> contents = ParseDataFile(bytes);
+    if (contents && !utf8) {
+        contents->name = DecodeAnsi(contents->name);
+        contents->clan = DecodeAnsi(contents->clan);
+    }
+    return contents;
 }
 
 // The values of the data file, held in the history; nullopt when the file is missing or holds
@@ -62,14 +71,30 @@ std::optional<DataFileContents> ReadIntoHistory(WindowState& state) {
 
 void FillForm(const WindowState& state, const DataFileContents& contents) {
     const FormControls& form = state.form;
-    SetWindowTextBytes(form.nameField, contents.name);
-    SetWindowTextBytes(form.clanField, contents.clan);
+    SetWindowTextUtf8(form.nameField, contents.name);
+    SetWindowTextUtf8(form.clanField, contents.clan);
     SetCountFields(form, contents.kills, contents.deaths);
     // The recalculations that setting the counts ran included the current percentage; after a
     // load the box shows the loaded values alone, or nothing when there are none.
     const KdHistory& history = state.history;
-    SetWindowTextBytes(form.averageResult,
-                       history.Count() > 0 ? AverageText(history.Average()) : std::string());
+    SetWindowTextUtf8(form.averageResult,
+                      history.Count() > 0 ? AverageText(history.Average()) : std::string());
+}
+
+// The data file's bytes: in the ANSI code page, as every version wrote it, when the name and
+// the clan can be written in it; else in UTF-8 behind its byte order mark, so that no character
+// turns into a "?".
+std::string DataFileBytes(std::string_view name, std::string_view clan,
+                          std::span<const double> earlierValues, std::int32_t kills,
+                          std::int32_t deaths, double percent) {
+    const std::optional<std::string> ansiName = EncodeAnsi(name, kNameByteLimit);
+    const std::optional<std::string> ansiClan = EncodeAnsi(clan, kNameByteLimit);
+    if (ansiName && ansiClan) {
+        return ComposeDataFile(*ansiName, *ansiClan, earlierValues, kills, deaths, percent);
+    }
+    return std::string(kUtf8ByteOrderMark) + ComposeDataFile(Utf8Prefix(name, kNameByteLimit),
+                                                             Utf8Prefix(clan, kNameByteLimit),
+                                                             earlierValues, kills, deaths, percent);
 }
 
 std::span<const double> NewestEarlierValues(const KdHistory& history) {
@@ -115,10 +140,10 @@ void LoadDataFile(WindowState& state) {
 
 void SaveDataFile(WindowState& state) {
     const FormControls& form = state.form;
-    const std::string name = GetWindowTextBytes(form.nameField, kFieldTextLimit);
-    const std::string clan = GetWindowTextBytes(form.clanField, kFieldTextLimit);
-    const std::string killText = GetWindowTextBytes(form.killField, kFieldTextLimit);
-    const std::string deathText = GetWindowTextBytes(form.deathField, kFieldTextLimit);
+    const std::string name = GetWindowTextUtf8(form.nameField);
+    const std::string clan = GetWindowTextUtf8(form.clanField);
+    const std::string killText = GetWindowTextUtf8(form.killField);
+    const std::string deathText = GetWindowTextUtf8(form.deathField);
     if (name.empty() || clan.empty() || killText.empty() || deathText.empty()) {
         Tell(form, kEmptyFieldText);
         return;
@@ -132,7 +157,7 @@ void SaveDataFile(WindowState& state) {
     }
     const double percent = KillPercent(kills, deaths);
     const std::string bytes =
-        ComposeDataFile(name, clan, NewestEarlierValues(state.history), kills, deaths, percent);
+        DataFileBytes(name, clan, NewestEarlierValues(state.history), kills, deaths, percent);
     // Room for the new value is made before the file is touched: once the file holds it, the
     // history must hold it too, and when the file is not replaced, the history must not.
     state.history.Append(percent);

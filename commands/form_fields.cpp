@@ -11,15 +11,15 @@ constexpr int kCountFieldTextLimit = 30;  // bytes, the terminating NUL included
 }  // namespace
 
 std::int32_t ReadCountField(Window field) {
-    return ParseCountText(GetWindowTextBytes(field, kCountFieldTextLimit));
+    return ParseCountText(GetWindowTextUtf8(field, kCountFieldTextLimit));
 }
 
 void SetCountFields(const FormControls& form, std::optional<std::int32_t> kills,
                     std::optional<std::int32_t> deaths) {
     if (kills) {
-        SetWindowTextBytes(form.killField, FormatInteger(*kills));
+        SetWindowTextUtf8(form.killField, FormatInteger(*kills));
     }
     if (deaths) {
-        SetWindowTextBytes(form.deathField, FormatInteger(*deaths));
+        SetWindowTextUtf8(form.deathField, FormatInteger(*deaths));
     }
 }

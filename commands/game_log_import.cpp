@@ -13,6 +13,7 @@
 #include "kd/kd_arithmetic.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/text_encoding.h"
 #include "platform/window_text.h"
 
 namespace {
@@ -25,12 +26,13 @@ struct ReadFileCloser {
 using OpenLog = std::unique_ptr<OpaqueReadFile, ReadFileCloser>;
 
 // Reads the log to its end, or to a read error, a chunk at a time. NameField is set at once for
-// each Nick piece, while the log is still being read.
+// each Nick piece, while the log is still being read; the game writes the nickname in the
+// system's ANSI code page.
 LogFindings ExamineGameLog(const OpenLog& log, Window nameField) {
     LogFindings findings;
     LogPieceSplitter splitter([&](std::string_view piece) {
         if (const std::optional<std::string> name = ExamineLogPiece(piece, findings)) {
-            SetWindowTextBytes(nameField, *name);
+            SetWindowTextUtf8(nameField, DecodeAnsi(*name));
         }
     });
     std::array<char, 65536> chunk{};

@@ -15,13 +15,13 @@ void LiveRecalculate(WindowState& state) {
         return;  // everything stays as it was
     }
     const double percent = KillPercent(kills, deaths);
-    SetWindowTextBytes(form.kdResult, KdResultText(percent));
-    SetWindowTextBytes(form.plusOneResult, FormatInteger(KillsToNextPoint(kills, deaths)));
-    SetWindowTextBytes(form.minusOneResult, FormatInteger(DeathsToPreviousPoint(kills, deaths)));
+    SetWindowTextUtf8(form.kdResult, KdResultText(percent));
+    SetWindowTextUtf8(form.plusOneResult, FormatInteger(KillsToNextPoint(kills, deaths)));
+    SetWindowTextUtf8(form.minusOneResult, FormatInteger(DeathsToPreviousPoint(kills, deaths)));
 
     // The current percentage joins the history only for the average and the chart.
     LendNewestValue(state.history, percent, [&](const KdHistory& history) {
-        SetWindowTextBytes(form.averageResult, AverageText(history.Average()));
+        SetWindowTextUtf8(form.averageResult, AverageText(history.Average()));
         RedrawChart(form.main, history);
     });
 }

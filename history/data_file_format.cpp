@@ -105,7 +105,22 @@ std::string HistoryLine(std::int32_t kills, std::int32_t deaths, double percent)
     return line;
 }
 
+bool IsUtf8Continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
+}
+
 }  // namespace
+
+std::string_view Utf8Prefix(std::string_view text, std::size_t byteLimit) {
+    if (text.size() <= byteLimit) {
+        return text;
+    }
+    std::size_t end = byteLimit;
+    while (end > 0 && IsUtf8Continuation(text[end])) {
+        --end;
+    }
+    return text.substr(0, end);
+}
 
 std::optional<DataFileContents> ParseDataFile(std::string_view bytes) {
     if (bytes == kHeader) {

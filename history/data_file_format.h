@@ -14,9 +14,19 @@
 //   CLAN = <clan>
 //   K = 0 D = 0 K/D = 55.000     one line for each earlier value, the newest 99 at most
 //   K = 12 D = 8 K/D = 60.000    the counts at the moment of saving, and their percentage
-// Every line ends with CR LF; a bare LF, a bare CR or CR CR LF reads the same.
+// Every line ends with CR LF; a bare LF, a bare CR or CR CR LF reads the same. The name and the
+// clan are in the system's ANSI code page, or in UTF-8 when the file begins with the byte order
+// mark below.
 
 inline constexpr std::size_t kEarlierValuesKept = 99;
+
+// The name and the clan each keep at most this many bytes, in whole characters.
+inline constexpr std::size_t kNameByteLimit = 254;
+
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The UTF-8 text's longest prefix of whole characters within `byteLimit` bytes.
+std::string_view Utf8Prefix(std::string_view text, std::size_t byteLimit);
 
 // What a data file holds, as far as it could be read.
 struct DataFileContents {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 // The file operations the data file and the game log import need, as Windows provides them
-// (platform/win32_files.cpp) or the tests' stand-in does. Paths are in the ANSI code page, relative
+// (platform/win32_files.cpp) or the tests' stand-in does. Paths are UTF-8, absolute or relative
 // to the working folder.
 
 enum class ReadOutcome {

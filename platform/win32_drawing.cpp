@@ -5,6 +5,8 @@
 #include <variant>
 
 #include "platform/drawing.h"
+#include "platform/win32_fonts.h"
+#include "platform/win32_wide_text.h"
 
 namespace {
 
@@ -34,7 +36,8 @@ void DrawRectangle(HDC context, const RectanglePrimitive& rectangle) {
 void DrawTextPrimitive(HDC context, const TextPrimitive& text) {
     SetTextColor(context, text.colour);
     SetBkMode(context, TRANSPARENT);
-    TextOutA(context, text.x, text.y, text.text.data(), static_cast<int>(text.text.size()));
+    const std::wstring wide = WideFromUtf8(text.text);
+    TextOutW(context, text.x, text.y, wide.data(), static_cast<int>(wide.size()));
 }
 
 // Draws the line at `first` and every line after it in the same colour with one pen; returns
@@ -61,18 +64,21 @@ std::size_t DrawLineRun(HDC context, std::span<const ChartPrimitive> primitives,
 void DrawPrimitives(Window window, std::span<const ChartPrimitive> primitives) {
     auto* const hwnd = reinterpret_cast<HWND>(window);
     HDC context = GetDC(hwnd);
-    for (std::size_t next = 0; next < primitives.size();) {
-        const ChartPrimitive& primitive = primitives[next];
-        if (std::holds_alternative<LinePrimitive>(primitive)) {
-            next = DrawLineRun(context, primitives, next);
-            continue;
+    {
+        const JapaneseFontSelection font(context);
+        for (std::size_t next = 0; next < primitives.size();) {
+            const ChartPrimitive& primitive = primitives[next];
+            if (std::holds_alternative<LinePrimitive>(primitive)) {
+                next = DrawLineRun(context, primitives, next);
+                continue;
+            }
+            if (const auto* rectangle = std::get_if<RectanglePrimitive>(&primitive)) {
+                DrawRectangle(context, *rectangle);
+            } else {
+                DrawTextPrimitive(context, std::get<TextPrimitive>(primitive));
+            }
+            ++next;
         }
-        if (const auto* rectangle = std::get_if<RectanglePrimitive>(&primitive)) {
-            DrawRectangle(context, *rectangle);
-        } else {
-            DrawTextPrimitive(context, std::get<TextPrimitive>(primitive));
-        }
-        ++next;
     }
     ReleaseDC(hwnd, context);
 }
@@ -83,10 +89,11 @@ void DrawLabelTexts(Window window, std::span<const LabelText> labels, Colour col
     SetTextColor(context, colour);
     SetBkMode(context, TRANSPARENT);
     try {
+        const JapaneseFontSelection font(context);
         for (const LabelText& label : labels) {
-            std::string terminated(label.text);  // DrawTextExA takes a writable, NUL-ended text
+            std::wstring text = WideFromUtf8(label.text);  // DrawTextExW may write into it
             RECT rectangle{label.left, label.top, label.right, label.bottom};
-            DrawTextExA(context, terminated.data(), -1, &rectangle, DT_END_ELLIPSIS, nullptr);
+            DrawTextExW(context, text.data(), -1, &rectangle, DT_END_ELLIPSIS, nullptr);
         }
     } catch (const std::bad_alloc&) {
         // Without memory for a text, the labels left are not drawn.

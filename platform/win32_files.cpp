@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/win32_wide_text.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ bool IsMissing(DWORD error) {
 
 // Others may go on reading, writing or replacing the file while it is read.
 HANDLE OpenSharingEverything(const std::string& path) {
-    return CreateFileA(path.c_str(), GENERIC_READ,
+    return CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ,
                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
@@ -74,7 +75,8 @@ void CloseReadFile(ReadHandle file) {
 }
 
 bool CanReplaceFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const std::wstring widePath = WideFromUtf8(path);
+    const DWORD attributes = GetFileAttributesW(widePath.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         return IsMissing(GetLastError());
     }
@@ -83,7 +85,7 @@ bool CanReplaceFile(const std::string& path) {
     if ((attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
         return false;
     }
-    HANDLE probe = CreateFileA(path.c_str(), GENERIC_WRITE,
+    HANDLE probe = CreateFileW(widePath.c_str(), GENERIC_WRITE,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (probe == INVALID_HANDLE_VALUE) {
@@ -99,8 +101,8 @@ WriteHandle CreateFileBeside(const std::string& path, std::string& createdPath) 
     const std::string stem = path + "." + std::to_string(GetCurrentProcessId()) + ".";
     for (int attempt = 1; attempt <= kNameAttempts; ++attempt) {
         createdPath = stem + std::to_string(attempt) + ".saving";
-        HANDLE file = CreateFileA(createdPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file = CreateFileW(WideFromUtf8(createdPath).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             return static_cast<WriteHandle>(file);
         }
@@ -134,10 +136,10 @@ bool CloseWrittenFile(WriteHandle file) {
 }
 
 bool MoveFileOver(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(),
+    return MoveFileExW(WideFromUtf8(from).c_str(), WideFromUtf8(to).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 void RemoveFileQuietly(const std::string& path) {
-    DeleteFileA(path.c_str());
+    DeleteFileW(WideFromUtf8(path).c_str());
 }

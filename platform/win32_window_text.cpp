@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/win32_wide_text.h"
 #include "platform/window_text.h"
 
 namespace {
@@ -13,17 +14,21 @@ HWND AsHwnd(Window window) {
 
 }  // namespace
 
-std::string GetWindowTextBytes(Window window, int limit) {
+std::string GetWindowTextUtf8(Window window) {
+    return GetWindowTextUtf8(window, GetWindowTextLengthW(AsHwnd(window)) + 1);
+}
+
+std::string GetWindowTextUtf8(Window window, int limit) {
     if (limit <= 0) {
         return {};
     }
-    std::string buffer(static_cast<std::size_t>(limit), '\0');
-    const int length = GetWindowTextA(AsHwnd(window), buffer.data(), limit);
+    std::wstring buffer(static_cast<std::size_t>(limit), L'\0');
+    const int length = GetWindowTextW(AsHwnd(window), buffer.data(), limit);
     buffer.resize(static_cast<std::size_t>(std::max(length, 0)));
-    return buffer;
+    return Utf8FromWide(buffer);
 }
 
-void SetWindowTextBytes(Window window, std::string_view text) {
-    const std::string terminated(text);
-    SendMessageA(AsHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
+void SetWindowTextUtf8(Window window, std::string_view text) {
+    const std::wstring terminated = WideFromUtf8(text);
+    SendMessageW(AsHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
 }

@@ -5,11 +5,15 @@
 
 #include "platform/window.h"
 
-// The texts of windows and controls, as Windows provides them (platform/win32_window_text.cpp)
-// or the tests' stand-in does.
+// The texts of windows and controls, as UTF-8, as Windows provides them
+// (platform/win32_window_text.cpp) or the tests' stand-in does.
 
-// The window's text, read with a buffer of `limit` bytes: at most limit - 1 bytes come back.
-std::string GetWindowTextBytes(Window window, int limit);
+// The window's whole text.
+std::string GetWindowTextUtf8(Window window);
+
+// The window's first `limit - 1` UTF-16 units at most, as a buffer of `limit` characters reads
+// it (GetWindowTextW).
+std::string GetWindowTextUtf8(Window window, int limit);
 
 // Sets the window's text (WM_SETTEXT). For the count fields this raises EN_UPDATE at once.
-void SetWindowTextBytes(Window window, std::string_view text);
+void SetWindowTextUtf8(Window window, std::string_view text);

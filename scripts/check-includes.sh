@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the folders' include rule (ARCHITECTURE.md draws it): each folder includes only the
-# folders below it, and only app/ and platform/'s win32_*.cpp include Windows' own headers.
+# folders below it, and only app/ and platform/'s win32_* files include Windows' own headers.
 # Usage: check-includes.sh [ROOT]       checks the sources under ROOT (default: this checkout)
 #        check-includes.sh --self-test  plants a bad include in a copy and expects a failure
 set -euo pipefail
@@ -33,8 +33,8 @@ check() {
                 fi
             elif [[ $line =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*\<([A-Za-z_]+\.h)\> ]] &&
                 [[ ${BASH_REMATCH[1],,} =~ $windows_headers ]] &&
-                [[ $folder != app && ! $file =~ ^platform/win32_[a-z_]+\.cpp$ ]]; then
-                echo "$file: only app/ and platform/win32_*.cpp include Windows headers: $line" >&2
+                [[ $folder != app && ! $file =~ ^platform/win32_[a-z_]+\.(cpp|h)$ ]]; then
+                echo "$file: only app/ and platform/win32_* include Windows headers: $line" >&2
                 broken=1
             fi
         done < "$root/$file"

@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
 # Renders the running program to a PNG: tallymere.exe under Wine on a virtual display, inside a
 # Wine desktop so that Wine draws the caption and the menu itself.
-# Usage: screenshot.sh OUTPUT.png [WORKING_FOLDER]
+# Usage: screenshot.sh [--locale LOCALE] OUTPUT.png [WORKING_FOLDER]
+#   LOCALE          the system's locale (default ja_JP.UTF-8, ANSI code page 932; C.UTF-8 gives
+#                   1252, as on an English Windows)
 #   WORKING_FOLDER  where the program runs, and so which kddata.ioy it loads (default: a new
 #                   empty folder; docs/sample holds the history the README's picture shows)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+locale=ja_JP.UTF-8
+if [ "${1:-}" = "--locale" ]; then
+    locale=$2
+    shift 2
+fi
 output=$(realpath -m "$1")
 folder=${2:-$(mktemp -d)}
 program=$root/build/windows/bin/tallymere.exe
-prefix=$root/build/wine-prefix-screenshot
+prefix=$root/build/wine-prefix-screenshot-$locale
 [ -f "$program" ] || { echo "screenshot.sh: build $program first" >&2; exit 1; }
 
 read -r display xvfb < <("$root/scripts/virtual-display.sh" 560x380x24)
@@ -20,7 +27,7 @@ cleanup() {
 trap cleanup EXIT
 
 cd "$folder"
-DISPLAY=":$display" "$root/scripts/wine-run.sh" --prefix "$prefix" \
+DISPLAY=":$display" "$root/scripts/wine-run.sh" --prefix "$prefix" --locale "$locale" \
     explorer /desktop=Tallymere,560x380 "$(winepath -w "$program" 2>/dev/null || echo "$program")" &
 # Wait for the window to be painted, then capture it: it stands at the desktop's top left.
 for _ in $(seq 1 100); do

@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine as the tests and the start command need it: a Japanese
-# system (ANSI code page 932), a prefix of the build's own, and a display (a virtual one when
-# none is set).
-# Usage: wine-run.sh [--prefix DIR] [--virtual-desktop] program.exe [arguments...]
+# system (ANSI code page 932) unless another locale is asked for, a prefix of the build's own
+# with the fonts a stock Windows has, and a display (a virtual one when none is set).
+# Usage: wine-run.sh [--prefix DIR] [--locale LOCALE] [--virtual-desktop] program.exe [args...]
+#   --locale LOCALE    the system's locale, from which Wine takes its ANSI code page:
+#                      ja_JP.UTF-8 (932, the default) or C.UTF-8 (1252); use one prefix a locale
 #   --virtual-desktop  every window of the prefix lives in one Wine desktop window: no window
 #                      manager to wait for, and Wine draws the captions and menus itself
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 prefix=${WINEPREFIX:-$here/../build/wine-prefix}
+locale=ja_JP.UTF-8
 virtual_desktop=false
 while [ $# -gt 0 ]; do
     case "$1" in
     --prefix) prefix=$2; shift 2 ;;
+    --locale) locale=$2; shift 2 ;;
     --virtual-desktop) virtual_desktop=true; shift ;;
     *) break ;;
     esac
@@ -21,11 +25,14 @@ done
 export WINEPREFIX=$prefix
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
+export FONTCONFIG_FILE=$here/wine-fonts.conf
 # Wine takes its ANSI code page from the locale; ja_JP gives 932, as on a Japanese Windows.
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export LANG=$locale LC_ALL=$locale
 
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-    echo "wine-run.sh: the ja_JP.UTF-8 locale is missing; run scripts/install-deps.sh" >&2
+# Locale names as `locale -a` lists them: lower case, "utf8".
+normal_locale() { tr '[:upper:]' '[:lower:]' | sed 's/utf-8$/utf8/'; }
+if ! locale -a 2>/dev/null | normal_locale | grep -qxF "$(normal_locale <<<"$locale")"; then
+    echo "wine-run.sh: the $locale locale is missing; run scripts/install-deps.sh" >&2
     exit 2
 fi
 
@@ -54,6 +61,7 @@ fi
     flock 9
     if ! [ -f "$prefix/.tallymere-ready" ]; then
         wineboot --init >/dev/null 2>&1 9>&- || true
+        "$here/wine-fonts.sh" 9>&-
         if $virtual_desktop; then
             wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f \
                 >/dev/null 2>&1 9>&-

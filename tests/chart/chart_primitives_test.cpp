@@ -93,6 +93,9 @@ void PrintTo(const LabelCase& c, std::ostream* os) {
     *os << "lower bound " << c.lowerBound << ", step " << c.step;
 }
 
+// "K/Dグラフ" as UTF-8.
+constexpr const char* kTitleUtf8 = "K/D\xE3\x82\xB0\xE3\x83\xA9\xE3\x83\x95";
+
 class LabelPrimitivesTest : public testing::TestWithParam<LabelCase> {};
 
 TEST_P(LabelPrimitivesTest, UnitThenValuesFromTheBottomThenTitle) {
@@ -103,7 +106,7 @@ TEST_P(LabelPrimitivesTest, UnitThenValuesFromTheBottomThenTitle) {
         expected.emplace_back(TextPrimitive{473, top, text, 0x0000FFFF});
         top -= 20;
     }
-    expected.emplace_back(TextPrimitive{273, 10, "K/D\x83\x4f\x83\x89\x83\x74", 0x00000000});
+    expected.emplace_back(TextPrimitive{273, 10, kTitleUtf8, 0x00000000});
     EXPECT_EQ(LabelPrimitives(c.lowerBound, c.step), expected);
 }
 
@@ -122,11 +125,9 @@ INSTANTIATE_TEST_SUITE_P(
             {"2147483640", "2147483641", "2147483642", "2147483643", "2147483644", "2147483645",
              "2147483646", "2147483647", "2147483648", "2147483649", "2147483650"}}));
 
-TEST(LabelPrimitives, TitleIsNineBytesOfCodePage932) {
+TEST(LabelPrimitives, TitleIsUtf8) {
     const std::vector<ChartPrimitive> labels = LabelPrimitives(0, 10);
-    const auto& title = std::get<TextPrimitive>(labels.back());
-    EXPECT_EQ(title.text.size(), 9U);
-    EXPECT_EQ(title.text, "K/D\x83\x4f\x83\x89\x83\x74");
+    EXPECT_EQ(std::get<TextPrimitive>(labels.back()).text, kTitleUtf8);
 }
 
 struct PlotCase {

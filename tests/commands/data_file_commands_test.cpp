@@ -181,6 +181,70 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"negative kills", "A", "B", "-5", "3", kNegative},
                     RefusalCase{"negative deaths", "A", "B", "5", "-2147483649", kNegative}));
 
+// The tests' ANSI code page is Latin-1 (tests/support/fake_text_encoding.h): "ë" has a place in
+// it, Japanese and emoji have none.
+struct EncodingCase {
+    const char* description;
+    std::string name;
+    std::string clan;
+    std::string nameInFile;  // the NAME line's text, as bytes
+    bool byteOrderMark;
+    std::string nameLoaded;  // what NameField shows after a restart
+};
+
+class DataFileEncodingTest : public DataFileTest,
+                             public testing::WithParamInterface<EncodingCase> {};
+
+TEST_P(DataFileEncodingTest, WritesTheAnsiCodePageWhereItCanAndUtf8WhereItCannot) {
+    const EncodingCase& c = GetParam();
+    SCOPED_TRACE(c.description);
+    FillForm(c.name.c_str(), c.clan.c_str(), "3", "1");
+    SaveDataFile(form_.state);
+    const std::string& bytes = FakeDisk()[kDataFile].bytes;
+    EXPECT_EQ(bytes.starts_with("\xEF\xBB\xBF"), c.byteOrderMark);
+    EXPECT_NE(bytes.find("\r\nNAME = " + c.nameInFile + "\r\n"), std::string::npos);
+
+    FakeForm restarted;
+    LoadDataFile(restarted.state);
+    EXPECT_EQ(restarted.name.text, c.nameLoaded);
+    EXPECT_EQ(restarted.clan.text, c.clan);
+    EXPECT_EQ(restarted.kill.text, "3");
+}
+
+const std::string kTaro = "\xE5\xA4\xAA\xE9\x83\x8E";  // 太郎, 3 bytes a character in UTF-8
+
+std::string Repeated(const std::string& text, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, DataFileEncodingTest,
+    testing::Values(EncodingCase{"ascii", "Taro", "Alpha", "Taro", false, "Taro"},
+                    EncodingCase{"latin", "Zo\xC3\xAB", "Alpha", "Zo\xEB", false, "Zo\xC3\xAB"},
+                    EncodingCase{"japanese", kTaro, "Alpha", kTaro, true, kTaro},
+                    EncodingCase{"japanese clan", "Zo\xC3\xAB", kTaro, "Zo\xC3\xAB", true,
+                                 "Zo\xC3\xAB"},
+                    EncodingCase{"emoji", "\xF0\x9F\x8E\xAF", "Alpha", "\xF0\x9F\x8E\xAF", true,
+                                 "\xF0\x9F\x8E\xAF"},
+                    // 300 Latin-1 characters keep 254 bytes; 100 Japanese ones keep 84 whole
+                    // characters (252 bytes) rather than 254 bytes that would cut the 85th in two.
+                    EncodingCase{"long latin", std::string(300, 'a'), "B", std::string(254, 'a'),
+                                 false, std::string(254, 'a')},
+                    EncodingCase{"long japanese", Repeated(kTaro, 50), "B", Repeated(kTaro, 42),
+                                 true, Repeated(kTaro, 42)}));
+
+TEST_F(DataFileTest, AFileWithoutTheMarkIsReadInTheAnsiCodePage) {
+    FakeDisk()[kDataFile].bytes =
+        "[Info Of You]\r\nNAME = Zo\xEB\r\nCLAN = \xC0\r\nK = 1 D = 1 K/D = 50\r\n";
+    LoadDataFile(form_.state);
+    EXPECT_EQ(form_.name.text, "Zo\xC3\xAB");
+    EXPECT_EQ(form_.clan.text, "\xC3\x80");
+}
+
 TEST_F(DataFileTest, SavesTheCountsTheFormShows) {
     FillForm("A", "B", " 12abc", "x");  // pasted: 12 kills, no deaths
     SaveDataFile(form_.state);

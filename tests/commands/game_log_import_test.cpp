@@ -51,6 +51,13 @@ protected:
     int nameWrites_ = 0;
 };
 
+TEST_F(GameLogImportTest, TheNicknameIsReadInTheAnsiCodePage) {
+    // The tests' ANSI code page is Latin-1: the byte E9 is "é".
+    FakeDisk()[kLogPath].bytes = "\tNick: Ren\xE9\r\n";
+    Import();
+    EXPECT_EQ(form_.name.text, "Ren\xC3\xA9");
+}
+
 TEST_F(GameLogImportTest, FillsNameAndCountsAndTheResultsFollow) {
     FakeDisk()[kLogPath].bytes = kExampleLog;
     Import();

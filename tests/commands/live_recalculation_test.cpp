@@ -108,11 +108,11 @@ TEST(LiveRecalculate, ANegativeCountLeavesEverythingAsItWas) {
 TEST(LiveRecalculate, FollowsEveryKeystroke) {
     FakeForm form;
     form.death.text = "10";
-    SetWindowTextBytes(form.controls.killField, "1");
+    SetWindowTextUtf8(form.controls.killField, "1");
     EXPECT_EQ(form.kdResult.text, "9%   (9.091%)");
     EXPECT_EQ(form.plusOne.text, "1");
     EXPECT_EQ(form.minusOne.text, "1");
-    SetWindowTextBytes(form.controls.killField, "10");
+    SetWindowTextUtf8(form.controls.killField, "10");
     EXPECT_EQ(form.kdResult.text, "50%   (50.000%)");
     EXPECT_EQ(form.plusOne.text, "1");
     EXPECT_EQ(form.minusOne.text, "1");

@@ -99,7 +99,7 @@ TEST_F(OutOfRoomTest, TypingShowsTheCountsResultsAndTheBoxAndLendsNothing) {
     FakeForm form(1);
     form.history.Append(40.0);
     form.death.text = "1";
-    SetWindowTextBytes(form.controls.killField, "3");
+    SetWindowTextUtf8(form.controls.killField, "3");
 
     ExpectOnlyOutOfMemoryBoxes(1);
     EXPECT_EQ(form.kdResult.text, "75%   (75.000%)") << "results that need no room are shown";
@@ -107,7 +107,7 @@ TEST_F(OutOfRoomTest, TypingShowsTheCountsResultsAndTheBoxAndLendsNothing) {
     EXPECT_EQ(form.history.At(0), 40.0);
 
     form.history.Clear();  // room again: the program goes on as before
-    SetWindowTextBytes(form.controls.killField, "1");
+    SetWindowTextUtf8(form.controls.killField, "1");
     EXPECT_EQ(form.average.text, "50.000");
     EXPECT_EQ(form.history.Count(), 0U);
 }

@@ -6,6 +6,7 @@
 #include "platform/drawing.h"
 #include "platform/message_box.h"
 #include "platform/window_text.h"
+#include "tests/support/fake_text_encoding.h"
 
 namespace {
 
@@ -49,15 +50,18 @@ void ResetRecording() {
     labelPaints = 0;
 }
 
-std::string GetWindowTextBytes(Window window, int limit) {
+std::string GetWindowTextUtf8(Window window) {
+    return window == nullptr ? std::string() : AsFake(window)->text;
+}
+
+std::string GetWindowTextUtf8(Window window, int limit) {
     if (window == nullptr || limit <= 0) {
         return {};
     }
-    const std::string& text = AsFake(window)->text;
-    return text.substr(0, std::min(text.size(), static_cast<std::size_t>(limit - 1)));
+    return std::string(Utf16Prefix(AsFake(window)->text, static_cast<std::size_t>(limit - 1)));
 }
 
-void SetWindowTextBytes(Window window, std::string_view text) {
+void SetWindowTextUtf8(Window window, std::string_view text) {
     if (window == nullptr) {
         return;
     }

@@ -75,6 +75,17 @@ TEST_F(LogImportTest, FillsTheFormFromTheLogAndTheResultsFollow) {
               "K = 0 D = 0 K/D = 60.000\r\nK = 10 D = 5 K/D = 66.667\r\n");
 }
 
+// The game writes the nickname in the system's ANSI code page.
+TEST_F(LogImportTest, TheNicknameIsReadInTheSystemsCodePage) {
+    const bool japanese = GetACP() == 932;
+    // プレイヤー in code page 932; René in 1252.
+    PlaceLog(japanese ? "\tNick: \x83\x76\x83\x8C\x83\x43\x83\x84\x81\x5B\r\n"
+                      : "\tNick: Ren\xE9\r\n");
+    Start();
+    Import();
+    EXPECT_EQ(WindowText(form_.name), japanese ? "プレイヤー" : "René");
+}
+
 TEST_F(LogImportTest, WithoutTheLogShowsTheFailureBoxAndChangesNothing) {
     Start();
     const std::array<std::string, 8> before = FormTexts();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32_wide_text.h"
 #include "tests/window/window_test_support.h"
 
 namespace {
@@ -24,10 +25,6 @@ protected:
 
     HWND window_ = nullptr;
 };
-
-TEST(WindowsSide, RunsOnTheJapaneseCodePage) {
-    EXPECT_EQ(GetACP(), 932U);
-}
 
 TEST_F(MainWindowTest, HasTheClassTitleStyleAndFixedOuterSize) {
     EXPECT_EQ(ClassName(window_), "WndClass");
@@ -135,9 +132,9 @@ TEST_F(MainWindowTest, FormControlsStandInPlace) {
 }
 
 std::string MenuText(HMENU menu, UINT position) {
-    char text[64] = {};
-    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
-    return text;
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, position, text, static_cast<int>(std::size(text)), MF_BYPOSITION);
+    return Utf8FromWide(text);
 }
 
 TEST_F(MainWindowTest, MenuHoldsHelpWithItsTwoItems) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "platform/win32_wide_text.h"
 
 namespace {
 
@@ -41,13 +42,13 @@ std::vector<CreatedWindow>* createdWindows = nullptr;
 
 LRESULT CALLBACK RecordCreation(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND && createdWindows != nullptr) {
-        const CREATESTRUCTA& creation = *reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        const CREATESTRUCTW& creation = *reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
         const bool namedClass = HIWORD(reinterpret_cast<ULONG_PTR>(creation.lpszClass)) != 0;
         createdWindows->push_back({
             .window = reinterpret_cast<HWND>(wParam),
             .parent = creation.hwndParent,
-            .className = namedClass ? creation.lpszClass : "",
-            .text = creation.lpszName != nullptr ? creation.lpszName : "",
+            .className = namedClass ? Utf8FromWide(creation.lpszClass) : "",
+            .text = creation.lpszName != nullptr ? Utf8FromWide(creation.lpszName) : "",
             .style = static_cast<DWORD>(creation.style),
             .extendedStyle = creation.dwExStyle,
             .x = creation.x,
@@ -76,9 +77,9 @@ LRESULT CALLBACK CatchMessageBoxes(int code, WPARAM wParam, LPARAM lParam) {
 void PumpMessages() {
     MSG message{};
     for (int round = 0; round < 3; ++round) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
         Sleep(10);
     }
@@ -123,20 +124,20 @@ std::vector<HWND> ChildControls(HWND window) {
 }
 
 std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
-    return text;
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    return Utf8FromWide(text);
 }
 
 std::string ClassName(HWND window) {
-    char name[256] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return Utf8FromWide(name);
 }
 
 MessageBoxCatcher::MessageBoxCatcher()
-    : hook_(SetWindowsHookExA(WH_CBT, CatchMessageBoxes, nullptr, GetCurrentThreadId())) {
+    : hook_(SetWindowsHookExW(WH_CBT, CatchMessageBoxes, nullptr, GetCurrentThreadId())) {
     caughtBoxes = &caught_;
 }
 
@@ -150,7 +151,7 @@ const std::vector<CaughtMessageBox>& MessageBoxCatcher::Caught() const {
 }
 
 CreationRecorder::CreationRecorder()
-    : hook_(SetWindowsHookExA(WH_CBT, RecordCreation, nullptr, GetCurrentThreadId())) {
+    : hook_(SetWindowsHookExW(WH_CBT, RecordCreation, nullptr, GetCurrentThreadId())) {
     createdWindows = &created_;
 }
 
