@@ -2,14 +2,16 @@
 
 #include "app/main_window.h"
 
-// The previous instance and the command line are not used.
+// The previous instance is not used; the command line is read as Unicode, not from lpCmdLine.
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPSTR /*lpCmdLine*/,
                    int nShowCmd) {
     if (!RegisterMainWindowClass(hInstance)) {
         return 0;
     }
-    if (CreateMainWindow(hInstance, nShowCmd) == nullptr) {
+    HWND window = CreateMainWindow(hInstance, nShowCmd);
+    if (window == nullptr) {
         return 0;
     }
-    return RunMessageLoop();
+    ImportFileFromCommandLine(window);
+    return RunMessageLoop(window, hInstance);
 }

@@ -2,10 +2,15 @@
 
 #include <shellapi.h>
 
+#include <new>
+#include <string>
+#include <string_view>
+
 #include "app/form.h"
 #include "app/window_handle.h"
 #include "commands/chart_drawing.h"
 #include "commands/window_commands.h"
+#include "platform/win32_wide_text.h"
 
 namespace {
 
@@ -14,10 +19,14 @@ constexpr const wchar_t* kTitle = L"Tallymere";
 constexpr int kOuterWidth = 505;
 constexpr int kOuterHeight = 332;
 
+// Sent by ImportFileFromCommandLine once the window is shown. It carries no pointer: whoever
+// sends it can only make the window import what its command line names.
+constexpr UINT kImportCommandLineFileMessage = WM_APP;
+
 void OnCreate(WindowState& state, HWND window, const CREATESTRUCTW& creation) noexcept {
     state.form = CreateFormControls(window, creation.hInstance);
     StartWithDataFile(state);
-    // Kept as players know it: a drop target, though WM_DROPFILES goes to the default procedure.
+    // A log dropped onto the window is imported (OnDropFiles).
     DragAcceptFiles(window, TRUE);
 }
 
@@ -45,6 +54,43 @@ void OnCommand(WindowState& state, int id, int notificationCode) noexcept {
     RunCommand(state, id, notificationCode);
 }
 
+// A log the player gives, by its path as Windows hands it over.
+void ImportFileNamed(WindowState& state, std::wstring_view path) noexcept {
+    try {
+        ImportGivenLog(state, Utf8FromWide(path));
+    } catch (const std::bad_alloc&) {
+        // Not even the path could be held: nothing is imported.
+    }
+}
+
+// The first file dropped is imported as a game log; the others are not looked at.
+void OnDropFiles(WindowState& state, HDROP drop) noexcept {
+    std::wstring path;
+    try {
+        path.resize(DragQueryFileW(drop, 0, nullptr, 0));
+        DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size() + 1));
+    } catch (const std::bad_alloc&) {
+        path.clear();
+    }
+    DragFinish(drop);
+    if (!path.empty()) {
+        ImportFileNamed(state, path);
+    }
+}
+
+// The program's first argument, as Windows passes a file dropped onto the program's icon.
+void OnImportCommandLineFile(WindowState& state) noexcept {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (arguments == nullptr) {
+        return;
+    }
+    if (count > 1) {
+        ImportFileNamed(state, arguments[1]);
+    }
+    LocalFree(arguments);
+}
+
 }  // namespace
 
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -66,6 +112,12 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             break;
         case WM_COMMAND:
             OnCommand(state, LOWORD(wParam), HIWORD(wParam));
+            break;
+        case WM_DROPFILES:
+            OnDropFiles(state, reinterpret_cast<HDROP>(wParam));
+            break;
+        case kImportCommandLineFileMessage:
+            OnImportCommandLineFile(state);
             break;
         default:
             break;
@@ -102,10 +154,18 @@ HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
     return window;
 }
 
-int RunMessageLoop() {
+void ImportFileFromCommandLine(HWND window) {
+    SendMessageW(window, kImportCommandLineFileMessage, 0, 0);
+}
+
+int RunMessageLoop(HWND window, HINSTANCE instance) {
+    HACCEL keys = LoadAcceleratorsW(instance, L"KD");
     MSG message{};
     // An error result (-1) does not end the loop; only WM_QUIT does.
     while (GetMessageW(&message, nullptr, 0, 0) != 0) {
+        if (TranslateAcceleratorW(window, keys, &message) != 0) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

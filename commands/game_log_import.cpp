@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "commands/chart_drawing.h"
@@ -43,26 +45,50 @@ LogFindings ExamineGameLog(const OpenLog& log, Window nameField) {
     return findings;
 }
 
-}  // namespace
-
-void ImportGameLog(WindowState& state) {
-    const FormControls& form = state.form;
-    LogFindings findings;
-    {
-        const OpenLog log(OpenSharedForReading(kGameLogPath));
-        if (!log) {
-            ShowMessageBox(form.main, kLogOpenErrorText, kMessageBoxCaption);
-            return;
-        }
-        findings = ExamineGameLog(log, form.nameField);
+// What the log at `path` holds; nullopt when it cannot be opened.
+std::optional<LogFindings> ReadLog(const std::string& path, Window nameField) {
+    const OpenLog log(OpenSharedForReading(path));
+    if (!log) {
+        return std::nullopt;
     }
+    return ExamineGameLog(log, nameField);
+}
 
+// The counts the log holds go into their fields; each text set runs the live recalculation,
+// nested in this import.
+void FillCounts(WindowState& state, const LogFindings& findings) {
+    const FormControls& form = state.form;
     // A count the log does not hold leaves its field as it is, so the chart's provisional point
     // is made of the counts the fields are about to hold.
     const std::int32_t kills = findings.kills.value_or(ReadCountField(form.killField));
     const std::int32_t deaths = findings.deaths.value_or(ReadCountField(form.deathField));
     LendNewestValue(state.history, KillPercent(kills, deaths),
                     [&](const KdHistory& history) { RedrawChart(form.main, history); });
-
     SetCountFields(form, findings.kills, findings.deaths);
+}
+
+}  // namespace
+
+void ImportGameLog(WindowState& state) {
+    const FormControls& form = state.form;
+    const std::optional<LogFindings> findings = ReadLog(kGameLogPath, form.nameField);
+    if (!findings) {
+        ShowMessageBox(form.main, kLogOpenErrorText, kMessageBoxCaption);
+        return;
+    }
+    FillCounts(state, *findings);
+}
+
+void ImportLogFile(WindowState& state, const std::string& path) {
+    const FormControls& form = state.form;
+    const std::optional<LogFindings> findings = ReadLog(path, form.nameField);
+    if (!findings) {
+        ShowMessageBox(form.main, FileNotOpenedText(path), kMessageBoxCaption);
+        return;
+    }
+    if (!findings->name && !findings->kills && !findings->deaths) {
+        ShowMessageBox(form.main, NothingFoundText(path), kMessageBoxCaption);
+        return;
+    }
+    FillCounts(state, *findings);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "res/version.h"
@@ -22,6 +23,15 @@ inline constexpr std::string_view kSavedText = "保存しました。";
 // The game log import.
 inline constexpr std::string_view kLogOpenErrorText =
     "ログファイルを開けません.SuddenAttackインストールフォルダを確認してください.";
+
+// A log the player gives, by its path.
+inline std::string FileNotOpenedText(std::string_view path) {
+    return "ファイル「" + std::string(path) + "」を開けません.";
+}
+inline std::string NothingFoundText(std::string_view path) {
+    return "ファイル「" + std::string(path) +
+           "」にはニックネームもKILL数もDEATH数も見つかりません.";
+}
 
 // Any command that ran out of memory, or of room in the history, and stopped.
 inline constexpr std::string_view kOutOfMemoryText = "メモリが足りないため、処理を中断しました.";

@@ -81,6 +81,10 @@ void StartWithDataFile(WindowState& state) noexcept {
     RunToTheEnd(state, [&] { LoadDataFile(state); });
 }
 
+void ImportGivenLog(WindowState& state, const std::string& path) noexcept {
+    RunToTheEnd(state, [&] { ImportLogFile(state, path); });
+}
+
 void RunCommand(WindowState& state, int id, int notificationCode) noexcept {
     const CommandRoute route = RouteCommand(id, notificationCode);
     if (route.recalculate) {

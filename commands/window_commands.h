@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "commands/window_state.h"
 
 // What the window procedure asks of the commands. None of these lets an exception out into
@@ -8,6 +10,10 @@
 
 // At creation, once the form exists: the data file fills the form and the history.
 void StartWithDataFile(WindowState& state) noexcept;
+
+// Imports a log the player gives: dropped onto the window, or named when the program started.
+// `path` is UTF-8.
+void ImportGivenLog(WindowState& state, const std::string& path) noexcept;
 
 // Carries out a WM_COMMAND: the live recalculation first when it is due, then the action of
 // the id, whatever the notification code.

@@ -1,8 +1,8 @@
 #pragma once
 
 // Command ids, shared by the resource script and the code: the Help menu's two items, then the
-// form's controls. The four result boxes share IDC_RESULT. IDC_IMPORT_LOG is issued by no menu
-// item or control; any WM_COMMAND may carry it.
+// form's controls. The four result boxes share IDC_RESULT. IDC_IMPORT_LOG is issued by the F5
+// key (the accelerator table "KD"); any WM_COMMAND may carry it.
 #define IDM_VERSION 1000
 #define IDM_HELP 1002
 #define IDC_NAME 1003

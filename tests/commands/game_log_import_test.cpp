@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -166,3 +167,89 @@ TEST_F(GameLogImportTest, ImportingAgainAndAgainLeavesNoFileOpen) {
 }
 
 }  // namespace
+
+// A log the player gives goes the game's log's way, with its own answers where that ends early.
+class GivenLogTest : public GameLogImportTest {
+protected:
+    void ImportGiven(const std::string& path) { ImportLogFile(form_.state, path); }
+
+    static std::vector<std::string> TextsOf(const FakeForm& form) {
+        return {form.name.text,     form.clan.text,    form.kill.text,     form.death.text,
+                form.kdResult.text, form.plusOne.text, form.minusOne.text, form.average.text};
+    }
+    [[nodiscard]] std::vector<std::string> FormTexts() const { return TextsOf(form_); }
+};
+
+TEST_F(GivenLogTest, FillsTheFormExactlyAsTheGamesLogWithTheSameBytes) {
+    FakeDisk()[kLogPath].bytes = kExampleLog;
+    Import();
+    const std::vector<std::string> fromGame = FormTexts();
+    const std::vector<RecordedDrawing> drawnFromGame = RecordedDrawings();
+
+    FakeForm given;
+    for (const double value : form_.history.Values()) {
+        given.history.Append(value);
+    }
+    given.name.text = "Before";
+    given.clan.text = "Alpha";
+    ResetRecording();
+    FakeDisk()[R"(D:\logs\ログ\error.log)"].bytes = kExampleLog;
+    ImportLogFile(given.state, R"(D:\logs\ログ\error.log)");
+    EXPECT_EQ(TextsOf(given), fromGame);
+    ASSERT_EQ(RecordedDrawings().size(), drawnFromGame.size());
+    for (std::size_t i = 0; i < drawnFromGame.size(); ++i) {
+        EXPECT_EQ(RecordedDrawings()[i].primitives, drawnFromGame[i].primitives) << i;
+    }
+    EXPECT_TRUE(RecordedMessageBoxes().empty());
+}
+
+struct GivenFailureCase {
+    const char* description;
+    std::optional<FakeFile> file;  // nothing: no such file
+    std::string box;
+};
+
+class GivenLogFailureTest : public GivenLogTest,
+                            public testing::WithParamInterface<GivenFailureCase> {};
+
+TEST_P(GivenLogFailureTest, NamesTheFileAndChangesNothing) {
+    const GivenFailureCase& c = GetParam();
+    SCOPED_TRACE(c.description);
+    const std::string path = R"(C:\Users\taro\Desktop\match.log)";
+    if (c.file) {
+        FakeDisk()[path] = *c.file;
+    }
+    form_.kill.text = "3";
+    const std::vector<std::string> before = FormTexts();
+    ImportGiven(path);
+    ASSERT_EQ(RecordedMessageBoxes().size(), 1U);
+    EXPECT_EQ(RecordedMessageBoxes()[0].caption, "メッセージボックス");
+    EXPECT_EQ(RecordedMessageBoxes()[0].text, c.box);
+    EXPECT_EQ(FormTexts(), before);
+    EXPECT_TRUE(RecordedDrawings().empty());
+    EXPECT_EQ(form_.history.Count(), 2U);
+    EXPECT_EQ(OpenReadHandleCount(), 0);
+}
+
+const std::string kNotOpened = "ファイル「C:\\Users\\taro\\Desktop\\match.log」を開けません.";
+const std::string kNothingFound =
+    "ファイル「C:\\Users\\taro\\Desktop\\match."
+    "log」にはニックネームもKILL数もDEATH数も見つかりません.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, GivenLogFailureTest,
+    testing::Values(GivenFailureCase{"missing", std::nullopt, kNotOpened},
+                    GivenFailureCase{"held by another program",
+                                     FakeFile{.bytes = "x", .locked = true}, kNotOpened},
+                    GivenFailureCase{"no keywords",
+                                     FakeFile{.bytes = "loading map\n\tNickname: X\n"},
+                                     kNothingFound},
+                    GivenFailureCase{"empty", FakeFile{}, kNothingFound}));
+
+TEST_F(GivenLogTest, ACountAloneIsEnough) {
+    FakeDisk()["match.log"].bytes = "\tKill: 7\n";
+    ImportGiven("match.log");
+    EXPECT_TRUE(RecordedMessageBoxes().empty());
+    EXPECT_EQ(form_.kill.text, "7");
+    EXPECT_EQ(form_.name.text, "Before");
+}

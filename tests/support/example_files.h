@@ -13,6 +13,13 @@ inline constexpr std::string_view kExampleDataFile =
     "K = 0 D = 0 K/D = 57.500\r\n"
     "K = 12 D = 8 K/D = 60.000\r\n";
 
+// A game log holding one nickname, one kill count and one death count.
+inline constexpr std::string_view kExampleGameLog =
+    "[20:14:03] match ended\r\n"
+    "\tNick: Player01\r\n"
+    "\tKill: 10\r\n"
+    "\tDeath: 5\r\n";
+
 // A file of binary bytes: every byte value once, in order.
 inline std::string EveryByteValueOnce() {
     std::string bytes;

@@ -10,13 +10,9 @@
 
 namespace {
 
-constexpr const char* kLogPath = R"(C:\Nexon\SuddenAttack\error.log)";
+constexpr const char* kLogPath = kGameLogPath;
 constexpr WPARAM kImportLog = 1009;
-constexpr std::string_view kExampleLog =
-    "[20:14:03] match ended\r\n"
-    "\tNick: Player01\r\n"
-    "\tKill: 10\r\n"
-    "\tDeath: 5\r\n";
+constexpr std::string_view kExampleLog = kExampleGameLog;
 
 class LogImportTest : public FormWindowTest {
 protected:
@@ -30,22 +26,14 @@ protected:
         DeleteFileA(kLogPath);
     }
 
-    static void PlaceLog(std::string_view bytes) {
-        CreateDirectoryA("C:\\Nexon", nullptr);
-        CreateDirectoryA(R"(C:\Nexon\SuddenAttack)", nullptr);
-        WriteFileBytes(kLogPath, bytes);
-    }
+    static void PlaceLog(std::string_view bytes) { PlaceGameLog(bytes); }
 
     void Import() {
         SendMessageA(window_, WM_COMMAND, kImportLog, 0);
         PumpMessages();
     }
 
-    [[nodiscard]] std::array<std::string, 8> FormTexts() const {
-        return {WindowText(form_.name),     WindowText(form_.clan),     WindowText(form_.kill),
-                WindowText(form_.death),    WindowText(form_.kdResult), WindowText(form_.plusOne),
-                WindowText(form_.minusOne), WindowText(form_.average)};
-    }
+    [[nodiscard]] std::array<std::string, 8> FormTexts() const { return ::FormTexts(form_); }
 };
 
 TEST_F(LogImportTest, FillsTheFormFromTheLogAndTheResultsFollow) {

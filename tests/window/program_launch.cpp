@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/win32_wide_text.h"
+
 namespace {
 
 struct WindowSearch {
@@ -35,13 +37,25 @@ HWND WaitForShownMainWindow(DWORD processId) {
 
 }  // namespace
 
-LaunchedProgram LaunchProgram(const std::string& path, const std::string& workingFolder) {
+std::string ProgramPath() {
+    std::array<char, MAX_PATH> path{};
+    GetModuleFileNameA(nullptr, path.data(), MAX_PATH);
+    std::string folder(path.data());
+    folder.resize(folder.find_last_of('\\') + 1);
+    return folder + "tallymere.exe";
+}
+
+LaunchedProgram LaunchProgram(const std::string& path, const std::string& workingFolder,
+                              const std::string& arguments) {
     LaunchedProgram program;
-    std::string commandLine = "\"" + path + "\"";
-    STARTUPINFOA startup{};
+    std::wstring commandLine = WideFromUtf8("\"" + path + "\"");
+    if (!arguments.empty()) {
+        commandLine += L" " + WideFromUtf8(arguments);
+    }
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       workingFolder.c_str(), &startup, &program.process) == FALSE) {
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       WideFromUtf8(workingFolder).c_str(), &startup, &program.process) == FALSE) {
         program.process = {};
         return program;
     }

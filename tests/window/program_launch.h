@@ -12,8 +12,13 @@ struct LaunchedProgram {
     HWND window = nullptr;  // its main window once shown; null if none was shown in ten seconds
 };
 
-// Starts the program and waits for its main window. Null process handle when it did not start.
-LaunchedProgram LaunchProgram(const std::string& path, const std::string& workingFolder);
+// tallymere.exe, beside the test program.
+std::string ProgramPath();
+
+// Starts the program, with `arguments` after its path on the command line, and waits for its
+// main window. Null process handle when it did not start. Paths are UTF-8.
+LaunchedProgram LaunchProgram(const std::string& path, const std::string& workingFolder,
+                              const std::string& arguments = {});
 
 // Closes the main window and waits for the program to end: its exit code, or nothing when it
 // did not end within ten seconds. Releases the process handles either way.

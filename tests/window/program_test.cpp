@@ -10,14 +10,6 @@
 
 namespace {
 
-std::string ProgramPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    folder.resize(folder.find_last_of('\\') + 1);
-    return folder + "tallymere.exe";
-}
-
 TEST(Program, StartsShowsItsWindowAndEndsWithZeroWhenClosed) {
     const std::string folder = EnterFreshWorkingFolder();
     LaunchedProgram program = LaunchProgram(ProgramPath(), folder);

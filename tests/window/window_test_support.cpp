@@ -172,6 +172,22 @@ Form FormOf(HWND window) {
     return {c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8]};
 }
 
+std::array<std::string, 8> FormTexts(const Form& form) {
+    return {WindowText(form.name),     WindowText(form.clan),     WindowText(form.kill),
+            WindowText(form.death),    WindowText(form.kdResult), WindowText(form.plusOne),
+            WindowText(form.minusOne), WindowText(form.average)};
+}
+
+void PlaceGameLog(std::string_view bytes) {
+    CreateDirectoryA("C:\\Nexon", nullptr);
+    CreateDirectoryA(R"(C:\Nexon\SuddenAttack)", nullptr);
+    WriteFileBytes(kGameLogPath, bytes);
+}
+
+void RemoveGameLog() {
+    DeleteFileA(kGameLogPath);
+}
+
 std::string ReadFileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream bytes;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,14 @@ struct Form {
 };
 
 Form FormOf(HWND window);
+
+// The texts of the four fields and the four result boxes, in that order.
+std::array<std::string, 8> FormTexts(const Form& form);
+
+// The game's log where the game keeps it, and its removal.
+inline constexpr const char* kGameLogPath = R"(C:\Nexon\SuddenAttack\error.log)";
+void PlaceGameLog(std::string_view bytes);
+void RemoveGameLog();
 
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, std::string_view bytes);
