@@ -184,7 +184,7 @@ TEST_F(GivenLogTest, FillsTheFormExactlyAsTheGamesLogWithTheSameBytes) {
     FakeDisk()[kLogPath].bytes = kExampleLog;
     Import();
     const std::vector<std::string> fromGame = FormTexts();
-    const std::vector<RecordedDrawing> drawnFromGame = RecordedDrawings();
+    const std::size_t drawnFromGame = RecordedDrawings().size();
 
     FakeForm given;
     for (const double value : form_.history.Values()) {
@@ -192,13 +192,15 @@ TEST_F(GivenLogTest, FillsTheFormExactlyAsTheGamesLogWithTheSameBytes) {
     }
     given.name.text = "Before";
     given.clan.text = "Alpha";
-    ResetRecording();
     FakeDisk()[R"(D:\logs\ログ\error.log)"].bytes = kExampleLog;
     ImportLogFile(given.state, R"(D:\logs\ログ\error.log)");
     EXPECT_EQ(TextsOf(given), fromGame);
-    ASSERT_EQ(RecordedDrawings().size(), drawnFromGame.size());
-    for (std::size_t i = 0; i < drawnFromGame.size(); ++i) {
-        EXPECT_EQ(RecordedDrawings()[i].primitives, drawnFromGame[i].primitives) << i;
+    // The same drawings again, after those of the game's log.
+    ASSERT_EQ(RecordedDrawings().size(), 2 * drawnFromGame);
+    for (std::size_t i = 0; i < drawnFromGame; ++i) {
+        EXPECT_EQ(RecordedDrawings()[drawnFromGame + i].primitives,
+                  RecordedDrawings()[i].primitives)
+            << i;
     }
     EXPECT_TRUE(RecordedMessageBoxes().empty());
 }
