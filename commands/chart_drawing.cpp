@@ -32,7 +32,7 @@ void RedrawChart(Window window, const KdHistory& history) noexcept {
     if (history.Count() == 0) {
         return;
     }
-    const ChartScale scale = ComputeChartScale(history.Values());
+    const ChartScale scale = ComputeChartScale(history);
     DrawChartFrame(window);
     DrawAxisLabels(window, scale.lowerBound, scale.labelStep);
     DrawComputed(window, [&] { return PlotPrimitives(history.Values(), scale); });
