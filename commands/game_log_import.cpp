@@ -59,8 +59,9 @@ void ImportGameLog(WindowState& state) {
     // is made of the counts the fields are about to hold.
     const std::int32_t kills = findings.kills.value_or(ReadCountField(form.killField));
     const std::int32_t deaths = findings.deaths.value_or(ReadCountField(form.deathField));
-    LendNewestValue(state.history, KillPercent(kills, deaths),
-                    [&](const KdHistory& history) { RedrawChart(form.main, history); });
+    LendNewestValue(state.history, KillPercent(kills, deaths), [&](const KdHistory& history) {
+        RedrawChart(form.main, history, state.plotCache);
+    });
 
     SetCountFields(form, findings.kills, findings.deaths);
 }

@@ -61,6 +61,12 @@ std::size_t DrawLineRun(HDC context, std::span<const ChartPrimitive> primitives,
 void DrawPrimitives(Window window, std::span<const ChartPrimitive> primitives) {
     auto* const hwnd = reinterpret_cast<HWND>(window);
     HDC context = GetDC(hwnd);
+    DrawPrimitivesOn(reinterpret_cast<DrawingContext>(context), primitives);
+    ReleaseDC(hwnd, context);
+}
+
+void DrawPrimitivesOn(DrawingContext drawingContext, std::span<const ChartPrimitive> primitives) {
+    auto* const context = reinterpret_cast<HDC>(drawingContext);
     for (std::size_t next = 0; next < primitives.size();) {
         const ChartPrimitive& primitive = primitives[next];
         if (std::holds_alternative<LinePrimitive>(primitive)) {
@@ -74,7 +80,6 @@ void DrawPrimitives(Window window, std::span<const ChartPrimitive> primitives) {
         }
         ++next;
     }
-    ReleaseDC(hwnd, context);
 }
 
 void DrawLabelTexts(Window window, std::span<const LabelText> labels, Colour colour) noexcept {
