@@ -62,21 +62,18 @@ BENCHMARK(KeystrokeOnANewScale<kLarge>)->Name("new_scale/1000000")->Unit(benchma
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double baseline = reporter.Nanoseconds("keystroke/100");
-    if (baseline > 0.0) {
-        std::printf("\none keystroke, beside a history of %lld values (%.2f us):\n",
-                    static_cast<long long>(kSmall), baseline / 1e3);
-        for (const std::int64_t size : {kSmall, kMedium, kLarge}) {
-            std::printf("  %8lld values: %.2fx\n", static_cast<long long>(size),
-                        reporter.Nanoseconds("keystroke/" + std::to_string(size)) / baseline);
+    return RunPrintingRatios(argc, argv, [](const RatioReporter& reporter) {
+        const double baseline = reporter.Nanoseconds("keystroke/100");
+        if (baseline > 0.0) {
+            std::printf("\none keystroke, beside a history of %lld values (%.2f us):\n",
+                        static_cast<long long>(kSmall), baseline / 1e3);
+            for (const std::int64_t size : {kSmall, kMedium, kLarge}) {
+                std::printf("  %8lld values: %.2fx\n", static_cast<long long>(size),
+                            reporter.Nanoseconds("keystroke/" + std::to_string(size)) / baseline);
+            }
+            std::printf("  (target: %lld values within 2x)\n", static_cast<long long>(kLarge));
+            std::printf("the first keystroke on a new scale with %lld values: %.1f ms\n",
+                        static_cast<long long>(kLarge), reporter.Milliseconds("new_scale/1000000"));
         }
-        std::printf("  (target: %lld values within 2x)\n", static_cast<long long>(kLarge));
-        std::printf("the first keystroke on a new scale with %lld values: %.1f ms\n",
-                    static_cast<long long>(kLarge), reporter.Milliseconds("new_scale/1000000"));
-    }
-    benchmark::Shutdown();
-    return 0;
+    });
 }
