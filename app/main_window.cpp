@@ -42,11 +42,11 @@ void OnNcDestroy(HWND window) noexcept {
 // Everything is drawn through device contexts of its own. The paint cycle is begun first:
 // left to the default procedure, its background erase would come after the drawing and wipe
 // the labels and the chart whenever the window is uncovered.
-void OnPaint(const WindowState& state, HWND window) noexcept {
+void OnPaint(WindowState& state, HWND window) noexcept {
     PAINTSTRUCT paint{};
     BeginPaint(window, &paint);
     PaintLabels(window);
-    PaintChart(AsWindow(window), state.history);
+    PaintChart(AsWindow(window), state.history, state.plotCache);
     EndPaint(window, &paint);
 }
 

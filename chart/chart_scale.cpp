@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "history/kd_history.h"
 #include "kd/int32_range.h"
 
 namespace {
@@ -19,33 +20,13 @@ struct Band {
 // Tested in this order; a wider range than the last band's gets the full axis 0 to 100.
 constexpr Band kBands[] = {{10, 1, 20}, {20, 2, 10}, {50, 5, 4}};
 
-// The largest and smallest value of the walk from the oldest value to the newest, in which a
-// value replaces the candidate only when strictly greater (smaller).
-struct Extremes {
-    double largest;
-    double smallest;
-};
-
-std::optional<Extremes> FindExtremes(std::span<const double> values) {
-    std::optional<Extremes> extremes;
-    for (const double value : values) {
-        // A NaN or an out-of-range value is skipped rather than taken as the first candidate:
-        // as the oldest value it would otherwise win every comparison and freeze the scale.
-        if (!HasInt32Truncation(value)) {
-            continue;
-        }
-        if (!extremes) {
-            extremes = Extremes{value, value};
-            continue;
-        }
-        if (value > extremes->largest) {
-            extremes->largest = value;
-        }
-        if (value < extremes->smallest) {
-            extremes->smallest = value;
-        }
+// The scale for a history's extremes, or the full axis without any.
+ChartScale ScaleOf(const std::optional<TruncatableExtremes>& extremes) {
+    if (!extremes) {
+        return kFullAxis;  // nothing to go by
     }
-    return extremes;
+    return ScaleFromExtremes(TruncateToInt32(extremes->largest),
+                             TruncateToInt32(extremes->smallest));
 }
 
 }  // namespace
@@ -69,10 +50,9 @@ ChartScale ScaleFromExtremes(std::int32_t top, std::int32_t bottom) {
 }
 
 ChartScale ComputeChartScale(std::span<const double> values) {
-    const std::optional<Extremes> extremes = FindExtremes(values);
-    if (!extremes) {
-        return kFullAxis;  // nothing to go by
-    }
-    return ScaleFromExtremes(TruncateToInt32(extremes->largest),
-                             TruncateToInt32(extremes->smallest));
+    return ScaleOf(TruncatableExtremesOf(values));
+}
+
+ChartScale ComputeChartScale(const KdHistory& history) {
+    return ScaleOf(history.Extremes());
 }

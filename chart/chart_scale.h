@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <span>
 
+#include "history/kd_history.h"
+
 // The plot area's height is always cut into this many equal bands, one label at each edge.
 inline constexpr std::int32_t kBandCount = 10;
 
@@ -28,3 +30,6 @@ ChartScale ScaleFromExtremes(std::int32_t top, std::int32_t bottom);
 // truncation does not fit in 32 bits, have no say in it; without any other value the full axis
 // 0 to 100 is shown.
 ChartScale ComputeChartScale(std::span<const double> values);
+
+// The same scale for the history's values, from the extremes it keeps: in constant time.
+ChartScale ComputeChartScale(const KdHistory& history);

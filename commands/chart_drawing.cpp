@@ -2,7 +2,6 @@
 
 #include <new>
 
-#include "chart/chart_primitives.h"
 #include "chart/chart_scale.h"
 #include "platform/drawing.h"
 
@@ -28,18 +27,18 @@ void DrawAxisLabels(Window window, std::int32_t lowerBound, std::int32_t step) n
     DrawComputed(window, [&] { return LabelPrimitives(lowerBound, step); });
 }
 
-void RedrawChart(Window window, const KdHistory& history) noexcept {
+void RedrawChart(Window window, const KdHistory& history, PlotCache& cache) noexcept {
     if (history.Count() == 0) {
         return;
     }
-    const ChartScale scale = ComputeChartScale(history.Values());
+    const ChartScale scale = ComputeChartScale(history);
     DrawChartFrame(window);
     DrawAxisLabels(window, scale.lowerBound, scale.labelStep);
-    DrawComputed(window, [&] { return PlotPrimitives(history.Values(), scale); });
+    DrawComputed(window, [&] { return cache.PlotOf(history, scale); });
 }
 
-void PaintChart(Window window, const KdHistory& history) noexcept {
+void PaintChart(Window window, const KdHistory& history, PlotCache& cache) noexcept {
     DrawChartFrame(window);
     DrawAxisLabels(window, kFullAxis.lowerBound, kFullAxis.labelStep);
-    RedrawChart(window, history);
+    RedrawChart(window, history, cache);
 }

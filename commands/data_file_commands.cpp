@@ -173,6 +173,6 @@ void SaveDataFile(WindowState& state) {
         Tell(form, *failure);
         return;
     }
-    RedrawChart(form.main, state.history);
+    RedrawChart(form.main, state.history, state.plotCache);
     Tell(form, kSavedText);
 }

@@ -62,8 +62,9 @@ void FillCounts(WindowState& state, const LogFindings& findings) {
     // is made of the counts the fields are about to hold.
     const std::int32_t kills = findings.kills.value_or(ReadCountField(form.killField));
     const std::int32_t deaths = findings.deaths.value_or(ReadCountField(form.deathField));
-    LendNewestValue(state.history, KillPercent(kills, deaths),
-                    [&](const KdHistory& history) { RedrawChart(form.main, history); });
+    LendNewestValue(state.history, KillPercent(kills, deaths), [&](const KdHistory& history) {
+        RedrawChart(form.main, history, state.plotCache);
+    });
     SetCountFields(form, findings.kills, findings.deaths);
 }
 

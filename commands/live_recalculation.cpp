@@ -22,6 +22,6 @@ void LiveRecalculate(WindowState& state) {
     // The current percentage joins the history only for the average and the chart.
     LendNewestValue(state.history, percent, [&](const KdHistory& history) {
         SetWindowTextUtf8(form.averageResult, AverageText(history.Average()));
-        RedrawChart(form.main, history);
+        RedrawChart(form.main, history, state.plotCache);
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/plot_cache.h"
 #include "history/kd_history.h"
 #include "platform/window.h"
 
@@ -22,6 +23,8 @@ struct FormControls {
 struct WindowState {
     FormControls form;
     KdHistory history;
+    // The chart's older values from one redraw to the next.
+    PlotCache plotCache;
     // False when kddata.ioy exists but could not be read whole at start: replacing it would lose
     // the history that could not be read, so Save refuses for the rest of the run.
     bool dataFileReplaceable = true;

@@ -14,6 +14,14 @@
 // after them; stock brushes are never deleted.
 void DrawPrimitives(Window window, std::span<const ChartPrimitive> primitives);
 
+// A device context (an HDC) as the portable code holds it, a pointer type of its own as Window is.
+struct OpaqueDrawingContext;
+using DrawingContext = OpaqueDrawingContext*;
+
+// The same drawing on a device context the caller holds, a memory bitmap's for one: Windows
+// only, the tests' stand-in has no device contexts.
+void DrawPrimitivesOn(DrawingContext context, std::span<const ChartPrimitive> primitives);
+
 // A text drawn into a rectangle with an ellipsis where it does not fit (DrawTextEx).
 struct LabelText {
     std::string_view text;

@@ -64,23 +64,26 @@ std::size_t DrawLineRun(HDC context, std::span<const ChartPrimitive> primitives,
 void DrawPrimitives(Window window, std::span<const ChartPrimitive> primitives) {
     auto* const hwnd = reinterpret_cast<HWND>(window);
     HDC context = GetDC(hwnd);
-    {
-        const JapaneseFontSelection font(context);
-        for (std::size_t next = 0; next < primitives.size();) {
-            const ChartPrimitive& primitive = primitives[next];
-            if (std::holds_alternative<LinePrimitive>(primitive)) {
-                next = DrawLineRun(context, primitives, next);
-                continue;
-            }
-            if (const auto* rectangle = std::get_if<RectanglePrimitive>(&primitive)) {
-                DrawRectangle(context, *rectangle);
-            } else {
-                DrawTextPrimitive(context, std::get<TextPrimitive>(primitive));
-            }
-            ++next;
-        }
-    }
+    DrawPrimitivesOn(reinterpret_cast<DrawingContext>(context), primitives);
     ReleaseDC(hwnd, context);
+}
+
+void DrawPrimitivesOn(DrawingContext drawingContext, std::span<const ChartPrimitive> primitives) {
+    auto* const context = reinterpret_cast<HDC>(drawingContext);
+    const JapaneseFontSelection font(context);
+    for (std::size_t next = 0; next < primitives.size();) {
+        const ChartPrimitive& primitive = primitives[next];
+        if (std::holds_alternative<LinePrimitive>(primitive)) {
+            next = DrawLineRun(context, primitives, next);
+            continue;
+        }
+        if (const auto* rectangle = std::get_if<RectanglePrimitive>(&primitive)) {
+            DrawRectangle(context, *rectangle);
+        } else {
+            DrawTextPrimitive(context, std::get<TextPrimitive>(primitive));
+        }
+        ++next;
+    }
 }
 
 void DrawLabelTexts(Window window, std::span<const LabelText> labels, Colour colour) noexcept {

@@ -59,17 +59,14 @@ BENCHMARK(ParseFileIntoHistory)->Name("parse_into_history")->Unit(benchmark::kMi
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double baseline = reporter.Milliseconds("line_breaks");
-    const double load = reporter.Milliseconds("parse_into_history");
-    if (baseline > 0.0 && load > 0.0) {
-        std::printf("\n%d history lines (%zu bytes) read into the history in %.0f ms\n", kLines,
-                    MillionLineFile().size(), load);
-        std::printf("  %.1fx the time of finding their line breaks (target: well within 1 s)\n",
-                    load / baseline);
-    }
-    benchmark::Shutdown();
-    return 0;
+    return RunPrintingRatios(argc, argv, [](const RatioReporter& reporter) {
+        const double baseline = reporter.Milliseconds("line_breaks");
+        const double load = reporter.Milliseconds("parse_into_history");
+        if (baseline > 0.0 && load > 0.0) {
+            std::printf("\n%d history lines (%zu bytes) read into the history in %.0f ms\n", kLines,
+                        MillionLineFile().size(), load);
+            std::printf("  %.1fx the time of finding their line breaks (target: well within 1 s)\n",
+                        load / baseline);
+        }
+    });
 }

@@ -63,19 +63,16 @@ BENCHMARK(BothLinearSearches)
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double large = reporter.Nanoseconds("searches/large");
-    const double typical = reporter.Nanoseconds("searches/typical");
-    const double linearLarge = reporter.Nanoseconds("linear/large");
-    if (large > 0.0 && typical > 0.0 && linearLarge > 0.0) {
-        std::printf("\nlarge pair %d/%d, both searches:\n", kLargeKills, kLargeDeaths);
-        std::printf("  speed-up over the linear reference: %.0fx (target at least 100000x)\n",
-                    linearLarge / large);
-        std::printf("  cost beside the typical pair %d/%d: %.2fx (target at most 5x)\n",
-                    kTypicalKills, kTypicalDeaths, large / typical);
-    }
-    benchmark::Shutdown();
-    return 0;
+    return RunPrintingRatios(argc, argv, [](const RatioReporter& reporter) {
+        const double large = reporter.Nanoseconds("searches/large");
+        const double typical = reporter.Nanoseconds("searches/typical");
+        const double linearLarge = reporter.Nanoseconds("linear/large");
+        if (large > 0.0 && typical > 0.0 && linearLarge > 0.0) {
+            std::printf("\nlarge pair %d/%d, both searches:\n", kLargeKills, kLargeDeaths);
+            std::printf("  speed-up over the linear reference: %.0fx (target at least 100000x)\n",
+                        linearLarge / large);
+            std::printf("  cost beside the typical pair %d/%d: %.2fx (target at most 5x)\n",
+                        kTypicalKills, kTypicalDeaths, large / typical);
+        }
+    });
 }

@@ -35,3 +35,15 @@ public:
 private:
     std::map<std::string, double> nanoseconds_;
 };
+
+// A benchmark program's main: runs the benchmarks the command line asks for, then hands their
+// figures to `printRatios`.
+template <class PrintRatios>
+int RunPrintingRatios(int argc, char** argv, const PrintRatios& printRatios) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printRatios(reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -2,17 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
 #include "chart/chart_scale.h"
+#include "tests/support/random_histories.h"
+#include "tests/support/reference_plot.h"
 
 void PrintTo(const RectanglePrimitive& r, std::ostream* os) {
     *os << "Rectangle{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom
@@ -51,6 +56,19 @@ std::vector<LinePrimitive> SegmentsOf(const std::vector<ChartPrimitive>& plot) {
 std::vector<LinePrimitive> SegmentsForCount(std::size_t count) {
     const std::vector<double> values(count, 50.0);
     return SegmentsOf(PlotPrimitives(values, ComputeChartScale(values)));
+}
+
+using ColumnPair = std::pair<std::int32_t, std::int32_t>;
+
+// The start and end column of every segment of a line through `count` values.
+std::vector<ColumnPair> ColumnsOfSegments(std::size_t count) {
+    std::vector<ColumnPair> columns;
+    SegmentColumns walk(count);
+    for (std::size_t segment = 1; segment < count; ++segment) {
+        columns.emplace_back(walk.FromX(), walk.ToX());
+        walk.Next();
+    }
+    return columns;
 }
 
 // The first segment that ends to the right of where the next one starts.
@@ -216,14 +234,13 @@ TEST(PlotPrimitives, TwoHundredAndOneValuesGiveOnePixelPerSegment) {
 }
 
 // Beyond 201 values the start column advances by 0 or 1 from one segment to the next.
-TEST(PlotPrimitives, EveryHistoryUpToTwelveHundredValuesEndsAtTheRightEdge) {
+TEST(SegmentColumns, EveryHistoryUpToTwelveHundredValuesEndsAtTheRightEdge) {
     for (std::size_t count = 2; count <= 1200; ++count) {
-        const std::vector<LinePrimitive> segments = SegmentsForCount(count);
-        ASSERT_EQ(segments.size(), count - 1);
-        ASSERT_EQ(segments.front().fromX, 273) << count << " values";
-        ASSERT_EQ(segments.back().toX, 473) << count << " values";
-        for (std::size_t i = 1; count > 201 && i < segments.size(); ++i) {
-            const std::int32_t advance = segments[i].fromX - segments[i - 1].fromX;
+        const std::vector<ColumnPair> columns = ColumnsOfSegments(count);
+        ASSERT_EQ(columns.front().first, 273) << count << " values";
+        ASSERT_EQ(columns.back().second, 473) << count << " values";
+        for (std::size_t i = 1; count > 201 && i < columns.size(); ++i) {
+            const std::int32_t advance = columns[i].first - columns[i - 1].first;
             ASSERT_TRUE(advance == 0 || advance == 1) << count << " values, segment " << i;
         }
     }
@@ -298,5 +315,106 @@ TEST(PlotPrimitives, RowsOfHugeFiniteValuesAreClamped) {
         PlotPrimitives(opposite, kFullAxis),
         (std::vector<ChartPrimitive>{HistorySegment(273, 32767, 473, -32768), AverageLine(240)}));
 }
+
+// What a plot lights as GDI draws lines: every line that is not vertical as it is, in order, and
+// in each column the rows of its vertical lines, each lighting its start row and the rows before
+// its end row, merged.
+struct LitPixels {
+    std::vector<LinePrimitive> notVertical;
+    std::map<std::int32_t, std::vector<std::pair<std::int32_t, std::int32_t>>> verticalRows;
+
+    bool operator==(const LitPixels&) const = default;
+};
+
+LitPixels LitBy(const std::vector<ChartPrimitive>& plot) {
+    LitPixels lit;
+    for (const ChartPrimitive& primitive : plot) {
+        const auto& line = std::get<LinePrimitive>(primitive);
+        if (line.fromX != line.toX) {
+            lit.notVertical.push_back(line);
+        } else if (line.fromY != line.toY) {
+            const std::int32_t lastRow = line.toY > line.fromY ? line.toY - 1 : line.toY + 1;
+            lit.verticalRows[line.fromX].emplace_back(std::min(line.fromY, lastRow),
+                                                      std::max(line.fromY, lastRow));
+        }
+    }
+    for (auto& [column, rows] : lit.verticalRows) {
+        std::sort(rows.begin(), rows.end());
+        std::vector<std::pair<std::int32_t, std::int32_t>> merged{rows.front()};
+        for (const auto& [top, bottom] : rows) {
+            if (top <= merged.back().second + 1) {
+                merged.back().second = std::max(merged.back().second, bottom);
+            } else {
+                merged.emplace_back(top, bottom);
+            }
+        }
+        rows = std::move(merged);
+    }
+    return lit;
+}
+
+// Every count up to 1500 and a few up to a million, on the history's own scale and on the
+// narrowest, where rows spread far beyond the window: the same lines across columns (so the
+// column walk without fmod is the walk with it) and the same rows lit in each column. A history
+// of finite values takes at most four lines a column: its run's, and the segments that leave it
+// (two where the end column rounds up before the start column moves).
+TEST(PlotPrimitives, LightTheSamePixelsAsOneSegmentPerPairOfValues) {
+    RandomHistories random(11);
+    std::vector<std::size_t> counts;
+    for (std::size_t count = 1; count <= 1500; ++count) {
+        counts.push_back(count);
+    }
+    counts.insert(counts.end(), {4999, 65537, 250000, 1000000});
+    for (const std::size_t count : counts) {
+        const bool unusual = count % 3 == 0;
+        const std::vector<double> values = random.Line(count, unusual);
+        for (const ChartScale& scale : {ComputeChartScale(values), ChartScale{50, 1, 20}}) {
+            const std::vector<ChartPrimitive> plot = PlotPrimitives(values, scale);
+            ASSERT_EQ(LitBy(plot), LitBy(ReferencePlotPrimitives(values, scale)))
+                << count << " values, lower bound " << scale.lowerBound;
+            ASSERT_TRUE(unusual || plot.size() <= std::min<std::size_t>(count, 4 * 201 + 1))
+                << count;
+        }
+    }
+}
+
+struct ColumnRunCase {
+    const char* name;
+    std::vector<double> firstValues;  // the rest of the 2001 values have no row
+};
+
+void PrintTo(const ColumnRunCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ColumnRunTest : public testing::TestWithParam<ColumnRunCase> {};
+
+// With 2001 values, ten segments share each column: the first values' segments stay in the
+// first column, on a scale of 20 rows a point. Their lines stay within the 16-bit rows.
+TEST_P(ColumnRunTest, LightsTheRowsOfItsSegmentsWithAtMostTwoLines) {
+    std::vector<double> values = GetParam().firstValues;
+    values.resize(2001, kNaN);
+    constexpr ChartScale kScale{50, 1, 20};
+    const std::vector<ChartPrimitive> plot = PlotPrimitives(values, kScale);
+    EXPECT_EQ(LitBy(plot), LitBy(ReferencePlotPrimitives(values, kScale)));
+    EXPECT_LE(plot.size(), 2U);
+    for (const ChartPrimitive& primitive : plot) {
+        const auto& line = std::get<LinePrimitive>(primitive);
+        for (const std::int32_t row : {line.fromY, line.toY}) {
+            EXPECT_TRUE(row >= -32768 && row <= 32767) << row << " is beyond what GDI takes";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, ColumnRunTest,
+    testing::Values(ColumnRunCase{"EndsUnlitAtTheTop", {50.0, 51.0, 52.0}},
+                    ColumnRunCase{"EndsUnlitAtTheBottom", {52.0, 51.0, 50.0}},
+                    ColumnRunCase{"EndsLitBetween", {50.0, 52.0, 51.0}},
+                    ColumnRunCase{"EndsLitOnAnExtremeLeftBefore", {50.0, 52.0, 50.0, 52.0}},
+                    ColumnRunCase{"NeverMoves", {50.0, 50.0, 50.0}},
+                    ColumnRunCase{"EndsLitOnTheLastRowOfAll", {-1e300, 50.0, -1e300}},
+                    ColumnRunCase{"SplitByAGap", {50.0, 52.0, kNaN, 51.0, 53.0}}),
+    [](const testing::TestParamInfo<ColumnRunCase>& testCase) { return testCase.param.name; });
 
 }  // namespace

@@ -10,7 +10,8 @@ namespace {
 TEST(RedrawChart, DrawsNothingForAnEmptyHistory) {
     ResetRecording();
     FakeWindow main;
-    RedrawChart(AsWindow(main), KdHistory{});
+    PlotCache cache;
+    RedrawChart(AsWindow(main), KdHistory{}, cache);
     EXPECT_TRUE(RecordedDrawings().empty());
 }
 
@@ -21,7 +22,8 @@ TEST(RedrawChart, DrawsFrameLabelsOfTheScaleAndPlotEachOnAContextOfItsOwn) {
     for (const double value : {50.0, 60.0, 55.5}) {
         history.Append(value);
     }
-    RedrawChart(AsWindow(main), history);
+    PlotCache cache;
+    RedrawChart(AsWindow(main), history, cache);
 
     const std::vector<RecordedDrawing>& drawings = RecordedDrawings();
     ASSERT_EQ(drawings.size(), 3U);

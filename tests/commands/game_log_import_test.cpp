@@ -114,7 +114,8 @@ TEST_F(GameLogImportTest, ACountTheLogLacksKeepsItsFieldAndShapesTheProvisionalP
     for (const double value : {40.0, 60.0, 25.0}) {
         expected.Append(value);
     }
-    RedrawChart(form_.controls.main, expected);
+    PlotCache cache;
+    RedrawChart(form_.controls.main, expected, cache);
     ASSERT_GT(RecordedDrawings().size(), drawn);
     EXPECT_EQ(RecordedDrawings().front().primitives, RecordedDrawings()[drawn].primitives);
 }

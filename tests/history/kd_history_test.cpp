@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <map>
+#include <optional>
 #include <stdexcept>
 #include <vector>
+
+#include "tests/support/random_histories.h"
 
 namespace {
 
@@ -86,6 +92,79 @@ TEST(KdHistory, RemoveLastAndClearKeepTheStorage) {
         history.Append(1.0);
     }
     EXPECT_EQ(history.Capacity(), capacity);
+}
+
+std::vector<std::uint64_t> BitsOf(std::span<const double> values) {
+    std::vector<std::uint64_t> bits;
+    for (const double value : values) {
+        bits.push_back(std::bit_cast<std::uint64_t>(value));
+    }
+    return bits;
+}
+
+std::vector<std::uint64_t> BitsOf(const std::optional<TruncatableExtremes>& extremes) {
+    if (!extremes) {
+        return {};
+    }
+    return BitsOf(std::vector<double>{extremes->largest, extremes->smallest});
+}
+
+// The kept sum and extremes against the plain walk over the values, bit for bit (the order of
+// the sum shows in its last bits, and a -0.0 that came after a 0.0 must not become the largest),
+// after every change: appended, lent, removed after an append or after another removal, cleared.
+TEST(KdHistory, KeptAverageAndExtremesAreThoseOfThePlainWalkBitForBit) {
+    RandomHistories random(13);
+    KdHistory history;
+    for (int change = 0; change < 20000; ++change) {
+        random.Change(history, [&](const KdHistory& changed) {
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(changed.Average()),
+                      std::bit_cast<std::uint64_t>(AverageOf(changed.Values())))
+                << "change " << change;
+            ASSERT_EQ(BitsOf(changed.Extremes()), BitsOf(TruncatableExtremesOf(changed.Values())))
+                << "change " << change;
+        });
+    }
+}
+
+// An identity that came back with other values would let the chart draw a stale line.
+TEST(KdHistory, AnIdentityOfTheOlderValuesNeverStandsForOtherValues) {
+    RandomHistories random(7);
+    KdHistory history;
+    KdHistory other;
+    std::map<std::uint64_t, std::vector<std::uint64_t>> valuesOf;
+    const auto remember = [&](const KdHistory& changed) {
+        if (changed.Count() == 0) {
+            return;
+        }
+        const std::vector<std::uint64_t> older =
+            BitsOf(changed.Values().first(changed.Count() - 1));
+        const auto [known, isNew] = valuesOf.emplace(changed.OlderValuesIdentity(), older);
+        ASSERT_EQ(known->second, older);
+    };
+    for (int change = 0; change < 20000; ++change) {
+        random.Change(change % 2 == 0 ? history : other, remember);
+    }
+}
+
+TEST(KdHistory, LendingLeavesTheIdentityOfTheSavedValuesAndReplacingOneChangesIt) {
+    KdHistory history;
+    for (const double value : {40.0, 60.0}) {
+        history.Append(value);
+    }
+    std::vector<std::uint64_t> whileLent;
+    const auto lend = [&](double value) {
+        LendNewestValue(history, value, [&](const KdHistory& lent) {
+            whileLent.push_back(lent.OlderValuesIdentity());
+        });
+    };
+    lend(50.0);
+    lend(75.0);
+    EXPECT_EQ(whileLent[0], whileLent[1]);
+
+    history.RemoveLast();
+    history.Append(60.0);  // the same value again, but not known to be
+    lend(50.0);
+    EXPECT_NE(whileLent[2], whileLent[1]);
 }
 
 TEST(LendNewestValue, TheLentValueCountsWhileLentAndIsTakenBackEvenWhenTheUseThrows) {

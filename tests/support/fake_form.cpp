@@ -13,7 +13,8 @@ FakeForm::FakeForm(std::uint32_t historyLimit)
     : state{
           .form = {AsWindow(main), AsWindow(name), AsWindow(clan), AsWindow(kill), AsWindow(death),
                    AsWindow(kdResult), AsWindow(plusOne), AsWindow(minusOne), AsWindow(average)},
-          .history = KdHistory(historyLimit)} {
+          .history = KdHistory(historyLimit),
+          .plotCache = {}} {
     kill.onTextSet = [this] {
         ++recalculations;
         RunCommand(state, IDC_KILL, kEditUpdate);

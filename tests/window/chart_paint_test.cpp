@@ -65,6 +65,7 @@ protected:
     }
 
     HWND window_ = nullptr;
+    PlotCache cache_;
 };
 
 KdHistory HistoryOf(std::initializer_list<double> values) {
@@ -101,7 +102,7 @@ TEST_F(ChartPaintTest, PaintsLabelsTitleAndAxisInTheirColours) {
 }
 
 TEST_F(ChartPaintTest, DrawsTheHistoryInBlueAndItsAverageInGreen) {
-    RedrawChart(AsWindow(window_), HistoryOf({0.0, 100.0}));
+    RedrawChart(AsWindow(window_), HistoryOf({0.0, 100.0}), cache_);
     // One segment from (273, 240) to (473, 40); the average 50 lies on row 140.
     EXPECT_EQ(Pixel(323, 190), kHistoryBlue);
     EXPECT_EQ(Pixel(423, 90), kHistoryBlue);
@@ -109,7 +110,7 @@ TEST_F(ChartPaintTest, DrawsTheHistoryInBlueAndItsAverageInGreen) {
     EXPECT_EQ(Pixel(472, 140), kAverageGreen);
 
     // The next redraw repaints the panel first: no trace of the old line remains.
-    RedrawChart(AsWindow(window_), HistoryOf({50.0, 60.0, 55.5}));
+    RedrawChart(AsWindow(window_), HistoryOf({50.0, 60.0, 55.5}), cache_);
     EXPECT_EQ(Pixel(423, 90), kWhite);
     EXPECT_EQ(Pixel(300, 140), kGrid);
     EXPECT_EQ(Pixel(323, 190), kHistoryBlue);   // (273, 240) to (373, 140)
@@ -119,7 +120,7 @@ TEST_F(ChartPaintTest, DrawsTheHistoryInBlueAndItsAverageInGreen) {
 
 TEST_F(ChartPaintTest, ANotANumberPointDrawsNothingButTheRest) {
     RedrawChart(AsWindow(window_),
-                HistoryOf({0.0, 100.0, std::numeric_limits<double>::quiet_NaN()}));
+                HistoryOf({0.0, 100.0, std::numeric_limits<double>::quiet_NaN()}), cache_);
     EXPECT_FALSE(AnyPixel(kAverageGreen, 274, 41, 472, 239)) << "a NaN average draws no line";
     EXPECT_TRUE(AnyPixel(kHistoryBlue, 274, 41, 373, 239));
 }
@@ -130,7 +131,7 @@ TEST_F(ChartPaintTest, EveryContextAndPenIsGivenBack) {
     const KdHistory history = HistoryOf({40.0, 45.25, 43.0, 47.9});
     for (int i = 0; i < 50; ++i) {
         Repaint();
-        RedrawChart(AsWindow(window_), history);
+        RedrawChart(AsWindow(window_), history, cache_);
     }
     const DrawingResourceCounts counts = counter.Counts();
     EXPECT_GE(counts.contextsObtained, 50 * 4);

@@ -26,11 +26,17 @@ BOOL CALLBACK FindShownMainWindow(HWND window, LPARAM lParam) {
     return TRUE;
 }
 
-HWND WaitForShownMainWindow(DWORD processId) {
-    WindowSearch search{processId, nullptr};
-    for (int attempt = 0; attempt < 200 && search.window == nullptr; ++attempt) {
-        Sleep(50);
+// The program shows its window before it first waits for input; the search goes on for a while
+// in case it never does.
+HWND WaitForShownMainWindow(const PROCESS_INFORMATION& process) {
+    WaitForInputIdle(process.hProcess, 10000);
+    WindowSearch search{process.dwProcessId, nullptr};
+    for (int attempt = 0; attempt < 200; ++attempt) {
         EnumWindows(FindShownMainWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.window != nullptr) {
+            break;
+        }
+        Sleep(50);
     }
     return search.window;
 }
@@ -59,7 +65,7 @@ LaunchedProgram LaunchProgram(const std::string& path, const std::string& workin
         program.process = {};
         return program;
     }
-    program.window = WaitForShownMainWindow(program.process.dwProcessId);
+    program.window = WaitForShownMainWindow(program.process);
     return program;
 }
 
