@@ -20,7 +20,9 @@ struct LineEnd {
 };
 
 LineEnd FindLineEnd(std::string_view bytes) {
-    const std::size_t end = std::min(bytes.find_first_of("\r\n"), bytes.size());
+    const auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
+    const auto end =
+        static_cast<std::size_t>(std::find_if(bytes.begin(), bytes.end(), isBreak) - bytes.begin());
     std::size_t next = end;
     while (next < bytes.size() && bytes[next] == '\r') {
         ++next;
@@ -31,17 +33,16 @@ LineEnd FindLineEnd(std::string_view bytes) {
     return {end, next};
 }
 
-// Splits the file into lines; a last line without a line break still counts. As for a C string,
-// a line ends at a NUL byte.
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
+// Hands each line of the file to `take`, in order; a last line without a line break still
+// counts. As for a C string, a line ends at a NUL byte.
+template <class Take>
+void ForEachLine(std::string_view bytes, const Take& take) {
     while (!bytes.empty()) {
         const LineEnd lineEnd = FindLineEnd(bytes);
         const std::string_view line = bytes.substr(0, lineEnd.end);
-        lines.push_back(line.substr(0, line.find('\0')));
+        take(line.substr(0, line.find('\0')));
         bytes.remove_prefix(lineEnd.next);
     }
-    return lines;
 }
 
 bool IsBlank(char c) {
@@ -126,18 +127,19 @@ std::optional<DataFileContents> ParseDataFile(std::string_view bytes) {
     if (bytes == kHeader) {
         return std::nullopt;
     }
-    const std::vector<std::string_view> lines = SplitLines(bytes);
     DataFileContents contents;
     // The first line is not looked at: any header lets the load go on.
-    if (lines.size() > 1) {
-        contents.name = KeyedText(lines[1], "NAME");
-    }
-    if (lines.size() > 2) {
-        contents.clan = KeyedText(lines[2], "CLAN");
-    }
-    for (std::size_t i = 3; i < lines.size(); ++i) {
-        ReadHistoryLine(lines[i], contents);
-    }
+    std::size_t number = 0;
+    ForEachLine(bytes, [&](std::string_view line) {
+        if (number == 1) {
+            contents.name = KeyedText(line, "NAME");
+        } else if (number == 2) {
+            contents.clan = KeyedText(line, "CLAN");
+        } else if (number > 2) {
+            ReadHistoryLine(line, contents);
+        }
+        ++number;
+    });
     return contents;
 }
 

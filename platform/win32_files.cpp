@@ -40,6 +40,11 @@ FileRead ReadWholeFile(const std::string& path) {
         return result;
     }
     result.outcome = ReadOutcome::Read;
+    // Room for the whole file at once; a file that grows meanwhile still reads to its end.
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file, &size) != 0 && size.QuadPart > 0) {
+        result.bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+    }
     std::array<char, 65536> chunk{};
     for (;;) {
         DWORD read = 0;
