@@ -13,14 +13,15 @@
 #include "history/data_file_format.h"
 #include "kd/kd_arithmetic.h"
 #include "kd/number_format.h"
+#include "platform/text_encoding.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_form.h"
+#include "tests/support/fake_text_encoding.h"
 
 namespace {
 
 constexpr const char* kDataFile = "kddata.ioy";
-constexpr std::size_t kFieldTextBytes = 254;
 
 bool FitsOneLine(std::string_view text) {
     return text.find('\n') == std::string_view::npos && text.find('\0') == std::string_view::npos;
@@ -62,8 +63,21 @@ std::string CountText(std::optional<std::int32_t> count) {
     return count ? FormatInteger(*count) : "";
 }
 
-void RequireFormShows(const FakeForm& form, const DataFileContents& contents) {
-    Require(form.name.text == contents.name && form.clan.text == contents.clan,
+// The name or the clan as the form shows it: UTF-8 behind the byte order mark, else the
+// system's ANSI code page.
+std::string Shown(const std::string& text, bool utf8) {
+    return AsWindowKeepsIt(utf8 ? text : DecodeAnsi(text));
+}
+
+// Saved and read again, a text comes back whole, or its beginning once it is longer than the
+// file keeps.
+bool KeptWhole(std::string_view saved, std::string_view shown) {
+    return saved == shown || (shown.size() > kNameByteLimit && shown.starts_with(saved));
+}
+
+void RequireFormShows(const FakeForm& form, const DataFileContents& contents, bool utf8) {
+    Require(form.name.text == Shown(contents.name, utf8) &&
+                form.clan.text == Shown(contents.clan, utf8),
             "the form shows the name and the clan read");
     Require(form.kill.text == CountText(contents.kills) &&
                 form.death.text == CountText(contents.deaths),
@@ -85,10 +99,12 @@ void RequireSaveKeepsOrWrites(FakeForm& form, std::string_view before) {
                 "a Save that did not happen changes nothing");
         return;
     }
-    const std::optional<DataFileContents> saved = ParseDataFile(after);
+    const bool utf8 = after.starts_with(kUtf8ByteOrderMark);
+    const std::optional<DataFileContents> saved =
+        ParseDataFile(std::string_view(after).substr(utf8 ? kUtf8ByteOrderMark.size() : 0));
     Require(saved.has_value(), "a saved file reads");
-    Require(saved->name == form.name.text.substr(0, kFieldTextBytes) &&
-                saved->clan == form.clan.text.substr(0, kFieldTextBytes),
+    Require(KeptWhole(Shown(saved->name, utf8), form.name.text) &&
+                KeptWhole(Shown(saved->clan, utf8), form.clan.text),
             "the saved name and clan are the fields' texts");
     const std::size_t kept = std::min<std::size_t>(loaded, kEarlierValuesKept);
     Require(saved->values.size() == kept + 1, "the newest 99 values and the current one");
@@ -98,13 +114,13 @@ void RequireSaveKeepsOrWrites(FakeForm& form, std::string_view before) {
     Require(form.history.Count() == loaded + 1, "the saved percentage joins the history");
 }
 
-void RequireLoadAndSave(std::string_view bytes, const DataFileContents& contents) {
+void RequireLoadAndSave(std::string_view bytes, const DataFileContents& contents, bool utf8) {
     ResetFakeDisk();
     ResetRecording();
     FakeDisk()[kDataFile].bytes = bytes;
     FakeForm form;
     LoadDataFile(form.state);
-    RequireFormShows(form, contents);
+    RequireFormShows(form, contents, utf8);
     RequireSaveKeepsOrWrites(form, bytes);
 }
 
@@ -112,13 +128,15 @@ void RequireLoadAndSave(std::string_view bytes, const DataFileContents& contents
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes = FuzzBytes(data, size).Rest();
-    const std::optional<DataFileContents> contents = ParseDataFile(bytes);
-    Require(contents.has_value() == (bytes != "[Info Of You]"),
+    const bool utf8 = bytes.starts_with(kUtf8ByteOrderMark);
+    const std::string_view text = bytes.substr(utf8 ? kUtf8ByteOrderMark.size() : 0);
+    const std::optional<DataFileContents> contents = ParseDataFile(text);
+    Require(contents.has_value() == (text != "[Info Of You]"),
             "only the bare header without a line break gives nothing");
     if (contents) {
         RequireSound(*contents);
         RequireRoundTrip(*contents);
-        RequireLoadAndSave(bytes, *contents);
+        RequireLoadAndSave(bytes, *contents, utf8);
     }
     return 0;
 }

@@ -15,6 +15,7 @@
 #include "commands/game_log_import.h"
 #include "gamelog/log_pieces.h"
 #include "kd/number_format.h"
+#include "platform/text_encoding.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_form.h"
@@ -127,7 +128,11 @@ void RequireImportFillsTheForm(std::string_view log, const std::vector<std::stri
     ImportGameLog(form.state);
 
     const LogExamination expected = ExamineLogPieces(pieces);
-    Require(namesSet == expected.namesWritten, "NameField is set once for each name piece");
+    std::vector<std::string> namesShown;
+    for (const std::string& name : expected.namesWritten) {
+        namesShown.push_back(DecodeAnsi(name));  // the game writes the system's code page
+    }
+    Require(namesSet == namesShown, "NameField is set once for each name piece");
     Require(form.kill.text == TextAfterImport(expected.findings.kills, "1") &&
                 form.death.text == TextAfterImport(expected.findings.deaths, "2"),
             "the count fields hold the counts found, or what they held");

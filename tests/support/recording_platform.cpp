@@ -66,7 +66,7 @@ void SetWindowTextUtf8(Window window, std::string_view text) {
         return;
     }
     FakeWindow* fake = AsFake(window);
-    fake->text = std::string(text.substr(0, text.find('\0')));
+    fake->text = AsWindowKeepsIt(text.substr(0, text.find('\0')));
     if (fake->onTextSet) {
         fake->onTextSet();
     }
