@@ -3,6 +3,7 @@
 # page 932 bytes the window shows. clang, which builds the fuzz targets, knows no code page 932:
 # there the texts stay UTF-8, which the parsers under test never look at.
 function(tallymere_compile_settings target)
+    tallymere_clang_tidy(${target})
     if(MSVC)
         # x64 doubles are SSE2 already; /fp:precise contracts nothing since Visual Studio 2022.
         target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:
