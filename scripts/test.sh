@@ -16,4 +16,4 @@ cmake --build --preset sanitize --parallel 2
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --parallel 2
 
-ctest --preset all "$@"
+ctest --preset all -j "$(nproc)" "$@"
