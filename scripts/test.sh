@@ -2,18 +2,19 @@
 # Builds both sides and runs every test: the portable parts natively, again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, a short run of each fuzz target, and the
 # Windows program and its tests under Wine. Installs what it needs first.
+# clang-tidy checks each source in the build that compiles it (cmake/ClangTidy.cmake), and the
+# four builds share the machine's cores; then ctest runs the tests side by side.
+# Usage: test.sh [CTEST_ARGUMENTS...]
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 scripts/install-deps.sh
 
-cmake --preset windows >/dev/null
-cmake --build --preset windows --parallel 2
-cmake --preset native >/dev/null
-cmake --build --preset native --parallel 2
+# The native build first: the Windows build leaves to it the sources both compile.
+cmake --preset native -DTALLYMERE_CLANG_TIDY=ON >/dev/null
+cmake --preset windows -DTALLYMERE_CLANG_TIDY=ON >/dev/null
 cmake --preset sanitize >/dev/null
-cmake --build --preset sanitize --parallel 2
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --parallel 2
+scripts/build-presets.sh windows native sanitize fuzz
 
 ctest --preset all -j "$(nproc)" "$@"
