@@ -134,7 +134,8 @@ launch)
     /*) ;;
     *) object=$PWD/$object ;;
     esac
-    if list_checked | cut -f1 | grep -qxF "$object"; then
+    checked=$(list_checked | cut -f1)
+    if grep -qxF "$object" <<<"$checked"; then
         check "$@"
     fi
     ;;
