@@ -42,8 +42,10 @@ built_from_commit() {
     [ "$(git -C "$root" rev-parse "$commit^{commit}")" = "$(git -C "$root" rev-parse HEAD)" ] ||
         return 1
     [ -z "$(git -C "$root" status --porcelain --untracked-files=all)" ] || return 1
-    [ -z "$(cd "$root" && git ls-files -z | xargs -0 -r find -maxdepth 0 -newer "$program" |
-        head -n 1)" ]
+    local newer
+    newer=$(cd "$root" && git ls-files -z |
+        xargs -0 -r sh -c 'find "$@" -maxdepth 0 -newer "$0" -print' "$program")
+    [ -z "$newer" ]
 }
 
 first=$work/first
