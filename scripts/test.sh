@@ -15,6 +15,14 @@ cmake --preset native -DTALLYMERE_CLANG_TIDY=ON >/dev/null
 cmake --preset windows -DTALLYMERE_CLANG_TIDY=ON >/dev/null
 cmake --preset sanitize >/dev/null
 cmake --preset fuzz >/dev/null
+
+# Wine's prefix for the Windows tests is made while the builds run (the tests would make it
+# otherwise, first thing).
+scripts/wine-run.sh --prefix build/windows/wine-prefix --virtual-desktop --prepare \
+    >build/windows/wine-prepare.log 2>&1 &
+prepare=$!
+trap 'wait "$prepare" 2>/dev/null || true' EXIT
 scripts/build-presets.sh windows native sanitize fuzz
+wait "$prepare" || echo "Wine's prefix is not ready (build/windows/wine-prepare.log); the tests try again"
 
 ctest --preset all -j "$(nproc)" "$@"

@@ -3,17 +3,21 @@
 # system (ANSI code page 932), a prefix of the build's own, and a display (a virtual one when
 # none is set).
 # Usage: wine-run.sh [--prefix DIR] [--virtual-desktop] program.exe [arguments...]
+#        wine-run.sh [--prefix DIR] [--virtual-desktop] --prepare
 #   --virtual-desktop  every window of the prefix lives in one Wine desktop window: no window
 #                      manager to wait for, and Wine draws the captions and menus itself
+#   --prepare          only make the prefix and the display ready, for the programs to come
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 prefix=${WINEPREFIX:-$here/../build/wine-prefix}
 virtual_desktop=false
+prepare=false
 while [ $# -gt 0 ]; do
     case "$1" in
     --prefix) prefix=$2; shift 2 ;;
     --virtual-desktop) virtual_desktop=true; shift ;;
+    --prepare) prepare=true; shift ;;
     *) break ;;
     esac
 done
@@ -65,4 +69,5 @@ fi
     fi
 ) 9> "$prefix.lock"
 
+$prepare && exit 0
 exec wine "$@"
