@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Builds the given configured presets side by side, sharing one pool of as many jobs as the
-# machine has cores (make's jobserver): while one build waits on a link or a long compile, the
-# others use the free core.
+# Builds the given configured presets side by side, sharing one pool of jobs (make's
+# jobserver): one more than the machine has cores, so that a core left free while one build
+# links or waits is taken by another job.
 # Usage: build-presets.sh PRESET...   (each configured first: cmake --preset PRESET)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-jobs=${TALLYMERE_JOBS:-$(nproc)}
+jobs=${TALLYMERE_JOBS:-$(($(nproc) + 1))}
 makefile=$(mktemp)
 trap 'rm -f "$makefile"' EXIT
 {

@@ -10,11 +10,14 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 scripts/install-deps.sh
 
-# The native build first: the Windows build leaves to it the sources both compile.
+# The native build first: the Windows build leaves to it the sources both compile. The others
+# are configured side by side.
 cmake --preset native -DTALLYMERE_CLANG_TIDY=ON >/dev/null
-cmake --preset windows -DTALLYMERE_CLANG_TIDY=ON >/dev/null
-cmake --preset sanitize >/dev/null
-cmake --preset fuzz >/dev/null
+configuring=()
+cmake --preset windows -DTALLYMERE_CLANG_TIDY=ON >/dev/null & configuring+=($!)
+cmake --preset sanitize >/dev/null & configuring+=($!)
+cmake --preset fuzz >/dev/null & configuring+=($!)
+for job in "${configuring[@]}"; do wait "$job"; done
 
 # Wine's prefix for the Windows tests is made while the builds run (the tests would make it
 # otherwise, first thing).
