@@ -17,7 +17,6 @@
 # native one, for the Windows build) compiles it too. Sources outside the source tree
 # (GoogleTest's) are not checked.
 set -euo pipefail
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 mode=launch
 case "${1:-}" in
