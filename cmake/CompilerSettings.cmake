@@ -2,6 +2,7 @@
 # The program's Japanese texts are UTF-8, in the sources and in the program: they reach Windows
 # through its wide functions, converted at the boundary (platform/win32_wide_text.h).
 function(tallymere_compile_settings target)
+    tallymere_clang_tidy(${target})
     if(WIN32)
         # Windows' generic names (IDC_ARROW, TEXT) take their wide form, as the calls do.
         target_compile_definitions(${target} PRIVATE UNICODE _UNICODE)
@@ -31,11 +32,15 @@ function(tallymere_program_settings target)
 endfunction()
 
 # One CTest test per test binary (every Wine start costs seconds), named after the side it runs
-# on so that the native and the Windows run of the same sources stand apart in one ctest.
+# on so that the native and the Windows run of the same sources stand apart in one ctest, and
+# labelled with that side and the LABELS given (`ctest -L unit` runs the unit tests of both).
 function(tallymere_add_test target)
+    cmake_parse_arguments(PARSE_ARGV 1 test "" "" LABELS)
     if(CMAKE_CROSSCOMPILING)
-        add_test(NAME wine.${target} COMMAND ${target})
+        set(side wine)
     else()
-        add_test(NAME native.${target} COMMAND ${target})
+        set(side native)
     endif()
+    add_test(NAME ${side}.${target} COMMAND ${target})
+    set_tests_properties(${side}.${target} PROPERTIES LABELS "${side};${test_LABELS}")
 endfunction()

@@ -2,18 +2,33 @@
 # Builds both sides and runs every test: the portable parts natively, again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, a short run of each fuzz target, and the
 # Windows program and its tests under Wine. Installs what it needs first.
+# clang-tidy checks each source in the build that compiles it (cmake/ClangTidy.cmake), and the
+# four builds share the machine's cores; then ctest runs the tests side by side.
+# Usage: test.sh [CTEST_ARGUMENTS...]
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 scripts/install-deps.sh
 
-cmake --preset windows >/dev/null
-cmake --build --preset windows --parallel 2
-cmake --preset native >/dev/null
-cmake --build --preset native --parallel 2
-cmake --preset sanitize >/dev/null
-cmake --build --preset sanitize --parallel 2
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --parallel 2
+# The native build first: the Windows build leaves to it the sources both compile. The others
+# are configured side by side.
+cmake --preset native -DTALLYMERE_CLANG_TIDY=ON >/dev/null
+configuring=()
+cmake --preset windows -DTALLYMERE_CLANG_TIDY=ON >/dev/null & configuring+=($!)
+cmake --preset sanitize >/dev/null & configuring+=($!)
+cmake --preset fuzz >/dev/null & configuring+=($!)
+for job in "${configuring[@]}"; do wait "$job"; done
 
-ctest --preset all "$@"
+# Wine's prefixes for the Windows tests, Japanese and Western, are made while the builds run
+# (the tests would make them otherwise, first thing).
+{
+    scripts/wine-run.sh --prefix build/windows/wine-prefix --virtual-desktop --prepare &&
+        scripts/wine-run.sh --prefix build/windows/wine-prefix-cp1252 --locale C.UTF-8 \
+            --virtual-desktop --prepare
+} >build/windows/wine-prepare.log 2>&1 &
+prepare=$!
+trap 'wait "$prepare" 2>/dev/null || true' EXIT
+scripts/build-presets.sh windows native sanitize fuzz
+wait "$prepare" || echo "Wine's prefixes are not ready (build/windows/wine-prepare.log); the tests try again"
+
+ctest --preset all -j "$(nproc)" "$@"

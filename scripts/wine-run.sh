@@ -3,8 +3,10 @@
 # system (ANSI code page 932) unless another locale is asked for, a prefix of the build's own
 # with the fonts a stock Windows has, and a display (a virtual one when none is set).
 # Usage: wine-run.sh [--prefix DIR] [--locale LOCALE] [--virtual-desktop] program.exe [args...]
+#        wine-run.sh [--prefix DIR] [--locale LOCALE] [--virtual-desktop] --prepare
 #   --locale LOCALE    the system's locale, from which Wine takes its ANSI code page:
 #                      ja_JP.UTF-8 (932, the default) or C.UTF-8 (1252); use one prefix a locale
+#   --prepare          only make the prefix and the display ready, for the programs to come
 #   --virtual-desktop  every window of the prefix lives in one Wine desktop window: no window
 #                      manager to wait for, and Wine draws the captions and menus itself
 set -euo pipefail
@@ -13,10 +15,12 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 prefix=${WINEPREFIX:-$here/../build/wine-prefix}
 locale=ja_JP.UTF-8
 virtual_desktop=false
+prepare=false
 while [ $# -gt 0 ]; do
     case "$1" in
     --prefix) prefix=$2; shift 2 ;;
     --locale) locale=$2; shift 2 ;;
+    --prepare) prepare=true; shift ;;
     --virtual-desktop) virtual_desktop=true; shift ;;
     *) break ;;
     esac
@@ -73,4 +77,5 @@ fi
     fi
 ) 9> "$prefix.lock"
 
+$prepare && exit 0
 exec wine "$@"
