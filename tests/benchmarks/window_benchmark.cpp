@@ -44,8 +44,8 @@ std::string DataFileOf(int lines) {
 std::string FolderWithDataFile(int lines) {
     char temporary[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temporary);
-    const std::string folder = std::string(temporary) + "tallymere-benchmark-" +
-                               std::to_string(GetCurrentProcessId()) + "-" + std::to_string(lines);
+    std::string folder = std::string(temporary) + "tallymere-benchmark-" +
+                         std::to_string(GetCurrentProcessId()) + "-" + std::to_string(lines);
     CreateDirectoryA(folder.c_str(), nullptr);
     const std::string bytes = DataFileOf(lines);
     HANDLE file = CreateFileA((folder + "\\kddata.ioy").c_str(), GENERIC_WRITE, 0, nullptr,
@@ -54,14 +54,6 @@ std::string FolderWithDataFile(int lines) {
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
     return folder;
-}
-
-std::string ProgramBesideThis() {
-    std::array<char, MAX_PATH> path{};
-    GetModuleFileNameA(nullptr, path.data(), MAX_PATH);
-    std::string folder(path.data());
-    folder.resize(folder.find_last_of('\\') + 1);
-    return folder + "tallymere.exe";
 }
 
 double Median(std::vector<double> samples) {
@@ -104,6 +96,7 @@ std::optional<Timing> TimeOneStart(const std::string& path, const std::string& f
 // take turns, so that whatever else the machine does falls on all of them alike.
 std::optional<std::vector<Timing>> TimeProgram(const std::string& path) {
     std::vector<std::string> folders;
+    folders.reserve(kLineCounts.size());
     for (const int lines : kLineCounts) {
         folders.push_back(FolderWithDataFile(lines));
     }
@@ -133,13 +126,13 @@ std::optional<std::vector<Timing>> TimeProgram(const std::string& path) {
 
 int main(int argc, char** argv) {
     if (argc > 2) {
-        std::fputs("usage: window_benchmark [PATH\\tallymere.exe]\n", stderr);
+        (void)std::fputs("usage: window_benchmark [PATH\\tallymere.exe]\n", stderr);
         return 2;
     }
-    const std::string path = argc == 2 ? argv[1] : ProgramBesideThis();
+    const std::string path = argc == 2 ? argv[1] : ProgramPath();
     const std::optional<std::vector<Timing>> timings = TimeProgram(path);
     if (!timings) {
-        std::fprintf(stderr, "%s did not start\n", path.c_str());
+        (void)std::fprintf(stderr, "%s did not start\n", path.c_str());
         return 1;
     }
     const Timing& baseline = timings->front();
