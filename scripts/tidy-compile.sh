@@ -26,8 +26,9 @@ esac
 settings=${1:?usage: tidy-compile.sh [--check | --list] SETTINGS [COMPILER ARGUMENTS...]}
 shift
 
-# The settings: key=value lines.
-source_dir="" build_dir="" tidy=clang-tidy defer="" skips=() extra=()
+# The settings: key=value lines. arg= goes to clang-tidy for every source, testarg= also for the
+# sources under tests/.
+source_dir="" build_dir="" tidy=clang-tidy defer="" skips=() extra=() test_extra=()
 while IFS= read -r line; do
     case "$line" in
     source=*) source_dir=${line#source=} ;;
@@ -36,6 +37,7 @@ while IFS= read -r line; do
     defer=*) defer=${line#defer=} ;;
     skip=*) skips+=("${line#skip=}") ;;
     arg=*) extra+=("${line#arg=}") ;;
+    testarg=*) test_extra+=("${line#testarg=}") ;;
     esac
 done <"$settings"
 
@@ -99,9 +101,12 @@ check() {
         esac
     done
     [ -n "$source" ] && [ -n "$object" ] || { echo "tidy-compile.sh: no -c or -o in: $*" >&2; return 1; }
-    local record=$object.tidy status=0 output
+    local record=$object.tidy status=0 output options=("${extra[@]+"${extra[@]}"}")
+    case "$source" in
+    "$source_dir"/tests/*) options+=("${test_extra[@]+"${test_extra[@]}"}") ;;
+    esac
     mkdir -p "$(dirname "$record")"
-    output=$("$tidy" -quiet "${extra[@]+"${extra[@]}"}" --extra-arg-before=--driver-mode=g++ \
+    output=$("$tidy" -quiet "${options[@]+"${options[@]}"}" --extra-arg-before=--driver-mode=g++ \
         "$source" -- "${arguments[@]}" 2>&1) || status=$?
     output=$(sed 's/\x1b\[[0-9;]*m//g' <<<"$output" |
         grep -vE '^[0-9]+ warnings? generated\.?$|^Suppressed [0-9]+ warnings|^Use -header-filter' || true)
