@@ -37,14 +37,6 @@ bool MakeFolder(const std::string& path) {
            GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
-void WriteFileUtf8Path(const std::string& path, std::string_view bytes) {
-    HANDLE file = CreateFileW(WideFromUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
 class GivenLogTest : public FormWindowTest {
 protected:
     void SetUp() override {
@@ -78,7 +70,7 @@ TEST_F(GivenLogTest, ADroppedLogFillsTheFormAsTheGamesLogDoes) {
     // In a folder whose name the ANSI code page may not hold, with a blank in it.
     const std::string folder = folder_ + "\\ログ 置き場";
     ASSERT_TRUE(MakeFolder(folder));
-    WriteFileUtf8Path(folder + "\\error.log", kExampleLog);
+    WriteFileBytes(folder + "\\error.log", kExampleLog);
     Start();
     MessageBoxCatcher catcher;
     Drop(folder + "\\error.log");
@@ -141,7 +133,7 @@ TEST(ProgramWithALog, ImportsTheFileItIsStartedWith) {
     const std::string folder = EnterFreshWorkingFolder();
     const std::string logFolder = folder + "\\ログ 置き場";
     ASSERT_TRUE(MakeFolder(logFolder));
-    WriteFileUtf8Path(logFolder + "\\error.log", kExampleLog);
+    WriteFileBytes(logFolder + "\\error.log", kExampleLog);
     LaunchedProgram program =
         LaunchProgram(ProgramPath(), folder, "\"" + logFolder + "\\error.log\"");
     ASSERT_NE(program.window, nullptr);

@@ -51,6 +51,7 @@ void PlaceGameLog(std::string_view bytes);
 void RemoveGameLog();
 
 std::string ReadFileBytes(const std::string& path);
+// `path` in UTF-8: a folder of any name can be written to.
 void WriteFileBytes(const std::string& path, std::string_view bytes);
 std::string ClassName(HWND window);
 
