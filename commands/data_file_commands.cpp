@@ -56,9 +56,7 @@ std::optional<DataFileContents> ReadIntoHistory(WindowState& state) {
     try {
         std::optional<DataFileContents> contents = ReadDataFile(state);
         if (contents) {
-            for (const double value : contents->values) {
-                state.history.Append(value);
-            }
+            state.history.Append(contents->values);
         }
         return contents;
     } catch (const std::bad_alloc&) {

@@ -1,6 +1,5 @@
 #include "history/data_file_format.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "kd/number_format.h"
@@ -11,6 +10,11 @@ namespace {
 constexpr std::string_view kHeader = "[Info Of You]";
 constexpr std::string_view kLineEnd = "\r\n";
 
+// A history line as the program writes it: "K = 12 D = 8 K/D = 60.000".
+constexpr std::string_view kKillsKey = "K = ";
+constexpr std::string_view kDeathsKey = " D = ";
+constexpr std::string_view kValueKey = " K/D = ";
+
 // Where the line that begins `bytes` ends, and where the next one begins. A line feed ends a
 // line, and so does a run of carriage returns, with the line feed that may follow it: CR LF as
 // written, CR alone as some editors save, and CR CR LF as a second text-mode write leaves it.
@@ -20,9 +24,10 @@ struct LineEnd {
 };
 
 LineEnd FindLineEnd(std::string_view bytes) {
-    const auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
-    const auto end =
-        static_cast<std::size_t>(std::find_if(bytes.begin(), bytes.end(), isBreak) - bytes.begin());
+    std::size_t end = 0;
+    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') {
+        ++end;
+    }
     std::size_t next = end;
     while (next < bytes.size() && bytes[next] == '\r') {
         ++next;
@@ -33,16 +38,10 @@ LineEnd FindLineEnd(std::string_view bytes) {
     return {end, next};
 }
 
-// Hands each line of the file to `take`, in order; a last line without a line break still
-// counts. As for a C string, a line ends at a NUL byte.
-template <class Take>
-void ForEachLine(std::string_view bytes, const Take& take) {
-    while (!bytes.empty()) {
-        const LineEnd lineEnd = FindLineEnd(bytes);
-        const std::string_view line = bytes.substr(0, lineEnd.end);
-        take(line.substr(0, line.find('\0')));
-        bytes.remove_prefix(lineEnd.next);
-    }
+// The line's text: as for a C string, it ends early at a NUL byte.
+std::string_view LineText(std::string_view bytes, const LineEnd& lineEnd) {
+    const std::string_view line = bytes.substr(0, lineEnd.end);
+    return line.substr(0, line.find('\0'));
 }
 
 bool IsBlank(char c) {
@@ -64,6 +63,61 @@ std::string KeyedText(std::string_view line, std::string_view key) {
         ++position;
     }
     return std::string(line.substr(position));
+}
+
+// Exactly `literal` at `position`, without skipping white space. Compared one character at a
+// time: a call of the C runtime's memcmp for these few characters took longer under Wine.
+bool TakeLiteral(std::string_view text, std::size_t& position, std::string_view literal) {
+    if (text.size() - position < literal.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < literal.size(); ++i) {
+        if (text[position + i] != literal[i]) {
+            return false;
+        }
+    }
+    position += literal.size();
+    return true;
+}
+
+void TakeValue(double value, DataFileContents& contents) {
+    if (std::isfinite(value)) {
+        contents.values.push_back(value);
+    }
+}
+
+// Something other than white space at `position`: where a scan, which skips white space, may
+// start without running past the end of a line.
+bool AtNonBlank(std::string_view text, std::size_t position) {
+    return position < text.size() && !IsWhiteSpace(text[position]);
+}
+
+// A history line at the start of `rest`, written exactly as the program writes it and ended by
+// CR LF: its length with the CR LF, or 0, having taken nothing, for any other line. Nearly every
+// line of a long history is such a line, and this reads it in one pass, without first looking
+// for its end and without the general scan's white-space skipping: a million-line file parses
+// in less than half the time. The outcome is the general scan's of the same line.
+std::size_t TakeWrittenHistoryLine(std::string_view rest, DataFileContents& contents) {
+    std::size_t position = 0;
+    if (!TakeLiteral(rest, position, kKillsKey) || !AtNonBlank(rest, position)) {
+        return 0;
+    }
+    const std::optional<std::int32_t> kills = ScanCount(rest, position);
+    if (!kills || !TakeLiteral(rest, position, kDeathsKey) || !AtNonBlank(rest, position)) {
+        return 0;
+    }
+    const std::optional<std::int32_t> deaths = ScanCount(rest, position);
+    if (!deaths || !TakeLiteral(rest, position, kValueKey) || !AtNonBlank(rest, position)) {
+        return 0;
+    }
+    const std::optional<double> value = ScanDouble(rest, position);
+    if (!value || !TakeLiteral(rest, position, kLineEnd)) {
+        return 0;
+    }
+    contents.kills = kills;
+    contents.deaths = deaths;
+    TakeValue(*value, contents);
+    return position;
 }
 
 // "K = %d D = %d K/D = %lf", each blank matching any white space: the scan stops at the first
@@ -89,18 +143,17 @@ void ReadHistoryLine(std::string_view line, DataFileContents& contents) {
     if (!ScanLiteral(line, position, "K/D") || !ScanLiteral(line, position, "=")) {
         return;
     }
-    const std::optional<double> value = ScanDouble(line, position);
-    if (value && std::isfinite(*value)) {
-        contents.values.push_back(*value);
+    if (const std::optional<double> value = ScanDouble(line, position)) {
+        TakeValue(*value, contents);
     }
 }
 
 std::string HistoryLine(std::int32_t kills, std::int32_t deaths, double percent) {
-    std::string line = "K = ";
+    std::string line(kKillsKey);
     line += FormatInteger(kills);
-    line += " D = ";
+    line += kDeathsKey;
     line += FormatInteger(deaths);
-    line += " K/D = ";
+    line += kValueKey;
     line += FormatFixed(percent, 3);
     line += kLineEnd;
     return line;
@@ -128,9 +181,20 @@ std::optional<DataFileContents> ParseDataFile(std::string_view bytes) {
         return std::nullopt;
     }
     DataFileContents contents;
-    // The first line is not looked at: any header lets the load go on.
-    std::size_t number = 0;
-    ForEachLine(bytes, [&](std::string_view line) {
+    // Room for the values of as many lines as the program could have written, so that a long
+    // history is not copied again and again while it grows.
+    contents.values.reserve(bytes.size() / HistoryLine(0, 0, 0.0).size());
+    // The first line is not looked at: any header lets the load go on. A last line without a
+    // line break still counts.
+    for (std::size_t number = 0; !bytes.empty(); ++number) {
+        if (number > 2) {
+            if (const std::size_t length = TakeWrittenHistoryLine(bytes, contents)) {
+                bytes.remove_prefix(length);
+                continue;
+            }
+        }
+        const LineEnd lineEnd = FindLineEnd(bytes);
+        const std::string_view line = LineText(bytes, lineEnd);
         if (number == 1) {
             contents.name = KeyedText(line, "NAME");
         } else if (number == 2) {
@@ -138,8 +202,8 @@ std::optional<DataFileContents> ParseDataFile(std::string_view bytes) {
         } else if (number > 2) {
             ReadHistoryLine(line, contents);
         }
-        ++number;
-    });
+        bytes.remove_prefix(lineEnd.next);
+    }
     return contents;
 }
 

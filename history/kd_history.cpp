@@ -51,31 +51,39 @@ std::optional<TruncatableExtremes> TruncatableExtremesOf(std::span<const double>
     return extremes;
 }
 
-KdHistory::Summary KdHistory::Summary::With(double value) const {
-    return {sum + value, WidenedBy(extremes, value), NewIdentity()};
+KdHistory::Summary KdHistory::Summary::With(std::span<const double> values) const {
+    Summary after = *this;
+    for (const double value : values) {
+        after.sum += value;
+        after.extremes = WidenedBy(after.extremes, value);
+    }
+    after.identity = NewIdentity();
+    return after;
 }
 
 KdHistory::Summary KdHistory::Summary::Of(std::span<const double> values) {
-    if (values.empty()) {
-        return {};
-    }
-    return {SumOf(values), TruncatableExtremesOf(values), NewIdentity()};
+    return values.empty() ? Summary{} : Summary{}.With(values);
 }
 
-std::uint32_t KdHistory::GrownCapacity() const {
-    const std::uint32_t needed = count_ + 1;
-    const std::uint32_t grown = capacity_ + capacity_ / 2;
-    if (capacity_ > maxCount_ - capacity_ / 2) {
-        return needed;  // half again would pass the limit
+// The capacity that growing one value at a time reaches for `count` values.
+std::uint32_t KdHistory::CapacityFor(std::uint32_t count) const {
+    std::uint32_t capacity = capacity_;
+    while (capacity < count) {
+        const std::uint32_t half = capacity / 2;
+        // Half again would pass the limit: one more at a time from there.
+        capacity = capacity > maxCount_ - half ? capacity + 1 : capacity + std::max(half, 1U);
     }
-    return std::max(grown, needed);
+    return capacity;
 }
 
-void KdHistory::Grow() {
-    if (count_ >= maxCount_) {
+void KdHistory::MakeRoomFor(std::size_t more) {
+    if (more > maxCount_ - count_) {
         throw std::length_error("vector<T> too long");
     }
-    const std::uint32_t capacity = GrownCapacity();
+    const std::uint32_t capacity = CapacityFor(count_ + static_cast<std::uint32_t>(more));
+    if (capacity == capacity_) {
+        return;
+    }
     auto values = std::make_unique_for_overwrite<double[]>(capacity);
     std::copy_n(values_.get(), count_, values.get());
     values_ = std::move(values);
@@ -83,14 +91,27 @@ void KdHistory::Grow() {
 }
 
 void KdHistory::Append(double value) {
-    if (count_ == capacity_) {
-        Grow();
-    }
+    MakeRoomFor(1);
     values_[count_] = value;
     ++count_;
     allButTwoNewest_ = allButNewest_;
     allButNewest_ = all_;
-    all_ = all_.With(value);
+    all_ = all_.With({&value, 1});
+}
+
+void KdHistory::Append(std::span<const double> values) {
+    MakeRoomFor(values.size());
+    // All but the two newest in one go; those two as single appends, which leave the summaries
+    // of the values before them.
+    const std::size_t inOneGo = values.size() > 2 ? values.size() - 2 : 0;
+    if (inOneGo > 0) {
+        std::copy_n(values.begin(), inOneGo, values_.get() + count_);
+        count_ += static_cast<std::uint32_t>(inOneGo);
+        all_ = all_.With(values.first(inOneGo));
+    }
+    for (const double value : values.subspan(inOneGo)) {
+        Append(value);
+    }
 }
 
 void KdHistory::RemoveLast() {

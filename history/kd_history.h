@@ -39,6 +39,10 @@ public:
     // Throws std::length_error("vector<T> too long") at the limit and std::bad_alloc when
     // growth fails; the list is unchanged in both cases.
     void Append(double value);
+    // The values in order, as one Append each would leave the history (capacity included), but
+    // with one allocation at most; on a throw nothing is appended. The values are not this
+    // history's own.
+    void Append(std::span<const double> values);
     void RemoveLast();  // does nothing on an empty list
     void Clear();       // keeps the storage
 
@@ -65,12 +69,12 @@ private:
         std::optional<TruncatableExtremes> extremes;
         std::uint64_t identity = 0;  // 0 stands for no values at all
 
-        [[nodiscard]] Summary With(double value) const;
+        [[nodiscard]] Summary With(std::span<const double> values) const;
         static Summary Of(std::span<const double> values);
     };
 
-    [[nodiscard]] std::uint32_t GrownCapacity() const;
-    void Grow();
+    [[nodiscard]] std::uint32_t CapacityFor(std::uint32_t count) const;
+    void MakeRoomFor(std::size_t more);
 
     std::unique_ptr<double[]> values_;
     std::uint32_t count_ = 0;

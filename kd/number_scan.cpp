@@ -9,10 +9,6 @@
 
 namespace {
 
-bool IsWhiteSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }

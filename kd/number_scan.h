@@ -9,7 +9,12 @@
 // Each function starts at `position`; on success it moves `position` past what it took, and
 // without a match it consumes nothing and returns empty (or false).
 
-// Skips the C locale's white space (blank, tab, line feed, vertical tab, form feed, return).
+// The C locale's white space: blank, tab, line feed, vertical tab, form feed, return.
+inline bool IsWhiteSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');  // \t \n \v \f \r
+}
+
+// Skips white space.
 void SkipWhiteSpace(std::string_view text, std::size_t& position);
 
 // "%d": white space, one optional sign, then digits up to the first other character. A number

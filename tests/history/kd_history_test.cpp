@@ -8,12 +8,28 @@
 #include <limits>
 #include <map>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <vector>
 
 #include "tests/support/random_histories.h"
 
 namespace {
+
+std::vector<std::uint64_t> BitsOf(std::span<const double> values) {
+    std::vector<std::uint64_t> bits;
+    for (const double value : values) {
+        bits.push_back(std::bit_cast<std::uint64_t>(value));
+    }
+    return bits;
+}
+
+std::vector<std::uint64_t> BitsOf(const std::optional<TruncatableExtremes>& extremes) {
+    if (!extremes) {
+        return {};
+    }
+    return BitsOf(std::vector<double>{extremes->largest, extremes->smallest});
+}
 
 TEST(KdHistory, GrowsByHalfItsCapacity) {
     KdHistory history;
@@ -56,6 +72,42 @@ TEST(KdHistory, AtTheLimitRaisesALengthErrorAndKeepsTheList) {
     EXPECT_EQ(history.Capacity(), 10U);
 }
 
+// Appending several values at once is appending them one by one, down to the capacity, from
+// any history and at the limit, where nothing of them is appended.
+TEST(KdHistory, AppendingSeveralIsAppendingEachInTurn) {
+    struct Case {
+        std::uint32_t limit;
+        std::uint32_t before;  // values already held
+        std::uint32_t appended;
+    };
+    for (const Case c : {Case{100, 0, 0}, Case{100, 0, 1}, Case{100, 0, 2}, Case{100, 0, 3},
+                         Case{100, 4, 38}, Case{100, 5, 95}, Case{10, 3, 7}, Case{10, 9, 1}}) {
+        std::vector<double> values;
+        for (std::uint32_t i = 0; i < c.before + c.appended; ++i) {
+            values.push_back(i * 1.5);
+        }
+        const std::span<const double> appended = std::span(values).subspan(c.before);
+        KdHistory eachInTurn(c.limit);
+        KdHistory atOnce(c.limit);
+        for (const double value : values) {
+            eachInTurn.Append(value);
+        }
+        for (const double value : std::span(values).first(c.before)) {
+            atOnce.Append(value);
+        }
+        atOnce.Append(appended);
+        ASSERT_EQ(BitsOf(atOnce.Values()), BitsOf(eachInTurn.Values()))
+            << c.before << " + " << c.appended;
+        EXPECT_EQ(atOnce.Capacity(), eachInTurn.Capacity()) << c.before << " + " << c.appended;
+
+        const std::uint32_t capacity = atOnce.Capacity();
+        EXPECT_THROW(atOnce.Append(std::vector<double>(c.limit - c.before - c.appended + 1, 7.0)),
+                     std::length_error);
+        EXPECT_EQ(BitsOf(atOnce.Values()), BitsOf(eachInTurn.Values()));
+        EXPECT_EQ(atOnce.Capacity(), capacity);
+    }
+}
+
 TEST(KdHistory, AverageSumsOldestToNewest) {
     KdHistory history;
     EXPECT_TRUE(std::isnan(history.Average()));
@@ -92,21 +144,6 @@ TEST(KdHistory, RemoveLastAndClearKeepTheStorage) {
         history.Append(1.0);
     }
     EXPECT_EQ(history.Capacity(), capacity);
-}
-
-std::vector<std::uint64_t> BitsOf(std::span<const double> values) {
-    std::vector<std::uint64_t> bits;
-    for (const double value : values) {
-        bits.push_back(std::bit_cast<std::uint64_t>(value));
-    }
-    return bits;
-}
-
-std::vector<std::uint64_t> BitsOf(const std::optional<TruncatableExtremes>& extremes) {
-    if (!extremes) {
-        return {};
-    }
-    return BitsOf(std::vector<double>{extremes->largest, extremes->smallest});
 }
 
 // The kept sum and extremes against the plain walk over the values, bit for bit (the order of
