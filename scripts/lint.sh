@@ -28,7 +28,9 @@ tidy)
     # and kept the outcome in OBJECT.tidy (scripts/tidy-compile.sh). A record counts while it is
     # newer than its object, its source, the project's files that source includes (the
     # compiler's depfile OBJECT.d), the .clang-tidy files, clang-tidy, the launcher and the
-    # settings; any other source is checked here and now.
+    # settings; any other source is checked here and now. So are the test files of each target
+    # together, for the checks that tidy-compile.sh leaves to their group: the record
+    # BUILD_DIR/tidy-groups/GROUP.tidy counts while it is newer than all of the group's files.
     tidy_program=$(sed -n 's/^tidy=//p' "$settings")
     reasons=("$settings" "$launcher")
     while read -r config; do reasons+=("$root/$config"); done < <(
@@ -36,7 +38,7 @@ tidy)
     program=$(command -v "$tidy_program" || true)
     [ -n "$program" ] && reasons+=("$(readlink -f "$program")")
     fresh() {
-        local object=$1 source=$2 record=$1.tidy dependencies=()
+        local object=$1 source=$2 record=${3:-$1.tidy} dependencies=()
         [ -f "$record" ] && [ -f "$object" ] && [ "$record" -nt "$object" ] || return 1
         if [ -f "$object.d" ]; then
             mapfile -t dependencies < <(sed 's/\\$//' "$object.d" | tr -s ' \t' '\n' |
@@ -46,26 +48,93 @@ tidy)
             -maxdepth 0 -newer "$record" 2>/dev/null | head -n 1)" ]
     }
 
-    objects=() sources=() stale=0 jobs=0
-    while IFS=$'\t' read -r object source directory command; do
-        objects+=("$object")
-        sources+=("$source")
-        fresh "$object" "$source" && continue
-        stale=$((stale + 1))
-        # The command as compile_commands.json holds it: JSON-escaped, then as the shell reads it.
+    # Runs the launcher in MODE in the background, one job for each core. COMMAND is as
+    # compile_commands.json holds it (JSON-escaped); SOURCE and OBJECT, when given, replace the
+    # words after -c and -o.
+    jobs=0
+    run_launcher() {
+        local mode=$1 directory=$2 command=$3 source=${4:-} object=${5:-}
         command=${command//\\\"/\"}
         command=${command//\\\\/\\}
         (
             cd "$directory"
             eval "set -- $command"
-            "$launcher" --check "$settings" "$@"
+            local arguments=() previous="" argument
+            for argument in "$@"; do
+                case "$previous" in
+                -c) argument=${source:-$argument} ;;
+                -o) argument=${object:-$argument} ;;
+                esac
+                arguments+=("$argument")
+                previous=$argument
+            done
+            "$launcher" "$mode" "$settings" "${arguments[@]}"
         ) &
         jobs=$((jobs + 1))
         if [ "$jobs" -ge "$(nproc)" ]; then
             wait -n || true
             jobs=$((jobs - 1))
         fi
+    }
+
+    # The translation unit of a group (MEMBERS: "OBJECT<tab>SOURCE" lines): every member's
+    # includes first, then each member in a namespace of its own, so that the names the members
+    # give their helpers do not meet.
+    group_unit() {
+        local member_sources number=0 source
+        mapfile -t member_sources < <(cut -f2 <<<"$1" | grep .)
+        echo "// One target's test files together, for clang-tidy (scripts/lint.sh)."
+        grep -h '^#include' "${member_sources[@]}" | awk '!seen[$0]++'
+        for source in "${member_sources[@]}"; do
+            number=$((number + 1))
+            printf 'namespace tidy_group_member_%d {\n' "$number"
+            printf '#include "%s"  // NOLINT(bugprone-suspicious-include)\n}\n' "$source"
+        done
+    }
+
+    # A group's record counts while it is newer than its translation unit and each member's files.
+    group_fresh() {
+        local record=$1 unit=$2 object source
+        [ -f "$record" ] && [ "$record" -nt "$unit" ] || return 1
+        while IFS=$'\t' read -r object source; do
+            [ -z "$object" ] || fresh "$object" "$source" "$record" || return 1
+        done <<<"$3"
+    }
+
+    objects=() records=() stale=0
+    declare -A group_command members
+    groups=$build/tidy-groups
+    mkdir -p "$groups"
+    while IFS=$'\t' read -r object source directory command grouped; do
+        objects+=("$object")
+        records+=("$object.tidy")
+        if [ "$grouped" = grouped ]; then
+            # One target's test files, compiled alike: the target's folder and the command
+            # without its source and object.
+            group=$(sed -E 's/ -o [^ ]+| -c [^ ]+//g' <<<"${object%%.dir/*} $directory $command" |
+                md5sum | cut -c1-12)
+            group_command[$group]=$directory$'\t'$command
+            members[$group]+=$object$'\t'$source$'\n'
+        fi
+        fresh "$object" "$source" && continue
+        stale=$((stale + 1))
+        run_launcher --check "$directory" "$command"
     done < <("$launcher" --list "$settings")
+
+    for group in "${!group_command[@]}"; do
+        unit=$groups/$group.cpp
+        records+=("$groups/$group.tidy")
+        group_unit "${members[$group]}" >"$unit.new"
+        if cmp -s "$unit.new" "$unit"; then
+            rm -f "$unit.new"
+        else
+            mv -f "$unit.new" "$unit"
+        fi
+        group_fresh "$groups/$group.tidy" "$unit" "${members[$group]}" && continue
+        stale=$((stale + 1))
+        run_launcher --check-group "${group_command[$group]%%$'\t'*}" \
+            "${group_command[$group]#*$'\t'}" "$unit" "$groups/$group"
+    done
     wait || true
 
     if [ ${#objects[@]} -eq 0 ]; then
@@ -73,18 +142,17 @@ tidy)
         exit 1
     fi
     failed=0
-    for i in "${!objects[@]}"; do
-        record=${objects[i]}.tidy
+    for record in "${records[@]}"; do
         if ! [ -f "$record" ]; then
-            echo "${sources[i]}: not checked (no $record)"
+            echo "not checked: no $record"
             failed=$((failed + 1))
         elif [ "$(head -n 1 "$record")" != clean ]; then
             tail -n +2 "$record"
             failed=$((failed + 1))
         fi
     done
-    echo "clang-tidy: ${#objects[@]} sources of $build, $((${#objects[@]} - stale)) checked by" \
-        "the build, $stale checked now; $failed with findings"
+    echo "clang-tidy: ${#objects[@]} sources of $build and ${#group_command[@]} groups of test" \
+        "files; $((${#records[@]} - stale)) records kept, $stale checked now; $failed with findings"
     [ "$failed" -eq 0 ]
     ;;
 *)

@@ -5,13 +5,25 @@
 # or "findings" and what clang-tidy said (which is also printed). The build goes on either way;
 # the lint test (scripts/lint.sh tidy) reads the records and fails on findings.
 #
+# The test files (tests/.../*_test.cpp: GoogleTest's tests, and their helpers in an anonymous
+# namespace) are checked in two parts. Most checks walk every declaration that a source sees, and
+# for a test file that is GoogleTest and much of the standard library, the same in each: the
+# lint test runs those checks over the test files of one target together, in one translation
+# unit that includes them all (--check-group), and keeps the outcome in GROUP.tidy. Here, each
+# test file gets the checks that look at the file itself alone: the static analyzer, and the
+# checks that pass over what is not in the file clang-tidy was given (per_file_checks below).
+#
 # Usage: tidy-compile.sh SETTINGS COMPILER ARGUMENTS...           as the build's launcher
 #        tidy-compile.sh --check SETTINGS COMPILER ARGUMENTS...   only the check, no compile
+#        tidy-compile.sh --check-group SETTINGS COMPILER ARGUMENTS...
+#                                    the other checks, of a source that includes a group of
+#                                    test files; the record is OBJECT.tidy
 #        tidy-compile.sh --list SETTINGS                          the sources this build checks
 #   SETTINGS  BUILD_DIR/tidy-settings.txt, written by cmake/ClangTidy.cmake
 #
 # --list prints, tab-separated, one line per source this build checks: the object file that
-# carries its record, the source, the folder its compile runs in, and the compile command. A
+# carries its record, the source, the folder its compile runs in, the compile command, and
+# "grouped" for a test file or "alone". A
 # source is checked by the first entry of BUILD_DIR/compile_commands.json that compiles it,
 # outside the targets left out (skip=), and not at all when the build named by defer= (the
 # native one, for the Windows build) compiles it too. Sources outside the source tree
@@ -19,8 +31,11 @@
 set -euo pipefail
 
 mode=launch
+test_files='/tests/.*_test\.cpp$'
+per_file_checks='clang-analyzer-*,misc-unused-alias-decls,misc-unused-using-decls'
 case "${1:-}" in
 --check) mode=check; shift ;;
+--check-group) mode=group; shift ;;
 --list) mode=list; shift ;;
 esac
 settings=${1:?usage: tidy-compile.sh [--check | --list] SETTINGS [COMPILER ARGUMENTS...]}
@@ -49,6 +64,7 @@ list_checked() {
         deferred=$defer/compile_commands.json
     fi
     awk -v source_dir="$source_dir/" -v build_dir="$build_dir/" -v deferred="$deferred" \
+        -v test_files="$test_files" \
         -v skips="$(printf '%s\n' "${skips[@]+"${skips[@]}"}")" '
         function value(line) {
             sub(/^ *"[a-z]+": "/, "", line)
@@ -71,7 +87,8 @@ list_checked() {
             if (substr(object, 1, 1) != "/") object = directory "/" object
             for (i = 1; i <= count; i++) if (skip[i] != "" && index(object, skip[i]) == 1) next
             taken[file] = 1
-            print object "\t" file "\t" directory "\t" command
+            print object "\t" file "\t" directory "\t" command "\t" \
+                (file ~ test_files ? "grouped" : "alone")
         }' "$deferred" "$build_dir/compile_commands.json"
 }
 
@@ -102,9 +119,13 @@ check() {
     done
     [ -n "$source" ] && [ -n "$object" ] || { echo "tidy-compile.sh: no -c or -o in: $*" >&2; return 1; }
     local record=$object.tidy status=0 output options=("${extra[@]+"${extra[@]}"}")
-    case "$source" in
-    "$source_dir"/tests/*) options+=("${test_extra[@]+"${test_extra[@]}"}") ;;
-    esac
+    if [ "$mode" = group ]; then
+        options+=("--checks=-${per_file_checks//,/,-}")
+    elif [[ "$source" =~ $test_files ]]; then
+        options+=("${test_extra[@]+"${test_extra[@]}"}" "--checks=-*,$per_file_checks")
+    elif [[ "$source" == "$source_dir"/tests/* ]]; then
+        options+=("${test_extra[@]+"${test_extra[@]}"}")
+    fi
     mkdir -p "$(dirname "$record")"
     output=$("$tidy" -quiet "${options[@]+"${options[@]}"}" --extra-arg-before=--driver-mode=g++ \
         "$source" -- "${arguments[@]}" 2>&1) || status=$?
@@ -112,7 +133,7 @@ check() {
         grep -vE '^[0-9]+ warnings? generated\.?$|^Suppressed [0-9]+ warnings|^Use -header-filter' || true)
     if [ $status -ne 0 ] || grep -qE '(warning|error):' <<<"$output"; then
         printf 'findings\n%s\n' "${output:-clang-tidy ended with status $status}" >"$record.new"
-        [ "$mode" = check ] || printf '%s\n' "$output" >&2
+        [ "$mode" != launch ] || printf '%s\n' "$output" >&2
     else
         echo clean >"$record.new"
     fi
@@ -123,7 +144,7 @@ case "$mode" in
 list)
     list_checked
     ;;
-check)
+check | group)
     check "$@"
     ;;
 launch)
