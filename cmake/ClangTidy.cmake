@@ -10,8 +10,9 @@
 # Each source is checked once: by the first target in compile_commands.json that compiles it,
 # and in the Windows build only when the native build (TALLYMERE_NATIVE_BUILD_DIR) does not
 # compile it too. So the native build checks the portable sources and their tests, the Windows
-# build what only it compiles. A target whose sources are not clean yet can be left out with
-# the target property TALLYMERE_CLANG_TIDY set to OFF.
+# build what only it compiles. The test files are checked in two parts, the second by the lint
+# test over each target's test files together (scripts/tidy-compile.sh). A target whose sources
+# are not clean yet can be left out with the target property TALLYMERE_CLANG_TIDY set to OFF.
 #
 # The rules (what to pass clang-tidy, what to leave to whom) are written to
 # BUILD_DIR/tidy-settings.txt, which the launcher and the lint test both read.

@@ -3,6 +3,9 @@
 # Usage: lint.sh format              every C++ file is formatted as clang-format would
 #        lint.sh tidy BUILD_DIR      clang-tidy over the files that BUILD_DIR checks (see
 #                                    scripts/tidy-compile.sh and cmake/ClangTidy.cmake)
+#        lint.sh tidy-self-test      the tidy check of test files, seen to pass on two clean
+#                                    test files that name their helpers alike, and to fail on a
+#                                    finding of each of its two parts planted in one of them
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -155,8 +158,50 @@ tidy)
         "files; $((${#records[@]} - stale)) records kept, $stale checked now; $failed with findings"
     [ "$failed" -eq 0 ]
     ;;
+tidy-self-test)
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    mkdir -p "$work/source/tests" "$work/build"
+    cp "$root/.clang-tidy" "$work/source/"
+    test_file() {
+        printf '#include <string>\n\nnamespace {\n\n%b\nconstexpr int kLength = 1;\n\n' "$2"
+        printf 'std::string Helper() {\n    return std::to_string(kLength);\n}\n\n'
+        printf '}  // namespace\n\nstd::string From%s() {\n    return Helper();\n}\n' "$1"
+    }
+    {
+        echo "["
+        for name in A B; do
+            object=CMakeFiles/tests.dir/$name.cpp.o
+            echo "{"
+            echo "  \"directory\": \"$work/build\","
+            echo "  \"command\": \"g++ -std=c++20 -o $object -c $work/source/tests/${name}_test.cpp\","
+            echo "  \"file\": \"$work/source/tests/${name}_test.cpp\""
+            echo "},"
+        done
+        echo "]"
+    } >"$work/build/compile_commands.json"
+    printf 'source=%s\nbuild=%s\n' "$work/source" "$work/build" >"$work/build/tidy-settings.txt"
+    test_file A "" >"$work/source/tests/A_test.cpp"
+    # Expects lint.sh tidy to pass (no FINDING), or to fail naming FINDING in B_test.cpp.
+    expect() {
+        local planted=$1 finding=$2 output status=0
+        test_file B "$planted" >"$work/source/tests/B_test.cpp"
+        output=$("$0" tidy "$work/build" 2>&1) || status=$?
+        if [ -z "$finding" ] && [ $status -ne 0 ]; then
+            printf 'tidy-self-test: clean test files were not passed:\n%s\n' "$output" >&2
+            exit 1
+        elif [ -n "$finding" ] && { [ $status -eq 0 ] || ! grep -q "B_test.cpp:.*$finding" <<<"$output"; }; then
+            printf 'tidy-self-test: %s was not found:\n%s\n' "$finding" "$output" >&2
+            exit 1
+        fi
+    }
+    expect "" ""
+    expect "int* Planted() {\n    return NULL;\n}\n" modernize-use-nullptr
+    expect "using std::swap;\n" misc-unused-using-decls
+    echo "tidy-self-test: the grouped and the per-file checks both report"
+    ;;
 *)
-    echo "usage: lint.sh format | tidy BUILD_DIR" >&2
+    echo "usage: lint.sh format | tidy BUILD_DIR | tidy-self-test" >&2
     exit 2
     ;;
 esac

@@ -120,7 +120,12 @@ check() {
     [ -n "$source" ] && [ -n "$object" ] || { echo "tidy-compile.sh: no -c or -o in: $*" >&2; return 1; }
     local record=$object.tidy status=0 output options=("${extra[@]+"${extra[@]}"}")
     if [ "$mode" = group ]; then
-        options+=("--checks=-${per_file_checks//,/,-}")
+        # The configuration of the test files, which a unit outside the source tree would miss.
+        local config=$source_dir/tests
+        while ! [ -f "$config/.clang-tidy" ] && [ "$config" != / ]; do
+            config=$(dirname "$config")
+        done
+        options+=("--config-file=$config/.clang-tidy" "--checks=-${per_file_checks//,/,-}")
     elif [[ "$source" =~ $test_files ]]; then
         options+=("${test_extra[@]+"${test_extra[@]}"}" "--checks=-*,$per_file_checks")
     elif [[ "$source" == "$source_dir"/tests/* ]]; then
