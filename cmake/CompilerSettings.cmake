@@ -34,8 +34,10 @@ endfunction()
 # One CTest test per test binary (every Wine start costs seconds), named after the side it runs
 # on so that the native and the Windows run of the same sources stand apart in one ctest, and
 # labelled with that side and the LABELS given (`ctest -L unit` runs the unit tests of both).
+# It keeps one of the machine's cores busy (RESOURCE_GROUPS, see scripts/test.sh) unless it
+# WAITS, as the window tests mostly wait on the display.
 function(tallymere_add_test target)
-    cmake_parse_arguments(PARSE_ARGV 1 test "" "" LABELS)
+    cmake_parse_arguments(PARSE_ARGV 1 test "WAITS" "" LABELS)
     if(CMAKE_CROSSCOMPILING)
         set(side wine)
     else()
@@ -43,4 +45,7 @@ function(tallymere_add_test target)
     endif()
     add_test(NAME ${side}.${target} COMMAND ${target})
     set_tests_properties(${side}.${target} PROPERTIES LABELS "${side};${test_LABELS}")
+    if(NOT test_WAITS)
+        set_tests_properties(${side}.${target} PROPERTIES RESOURCE_GROUPS cores:1)
+    endif()
 endfunction()

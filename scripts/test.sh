@@ -31,4 +31,14 @@ trap 'wait "$prepare" 2>/dev/null || true' EXIT
 scripts/build-presets.sh windows native sanitize fuzz
 wait "$prepare" || echo "Wine's prefixes are not ready (build/windows/wine-prepare.log); the tests try again"
 
-ctest --preset all -j "$(nproc)" "$@"
+# Each test that keeps a core busy takes one of the machine's cores (its RESOURCE_GROUPS); the
+# Wine window tests, which mostly wait on the display, run beside them.
+cores=$(nproc)
+{
+    printf '{"version": {"major": 1, "minor": 0}, "local": [{"cores": ['
+    for ((core = 0; core < cores; core++)); do
+        printf '%s{"id": "%d", "slots": 1}' "$([ "$core" -eq 0 ] || echo ', ')" "$core"
+    done
+    printf ']}]}\n'
+} >build/test-cores.json
+ctest --preset all -j "$((cores + 2))" --resource-spec-file "$PWD/build/test-cores.json" "$@"
