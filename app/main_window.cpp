@@ -78,14 +78,15 @@ void OnDropFiles(WindowState& state, HDROP drop) noexcept {
     }
 }
 
-// The program's first argument, as Windows passes a file dropped onto the program's icon.
+// The program's first argument, as Windows passes a file dropped onto the program's icon. An
+// empty one names no file.
 void OnImportCommandLineFile(WindowState& state) noexcept {
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     if (arguments == nullptr) {
         return;
     }
-    if (count > 1) {
+    if (count > 1 && arguments[1][0] != L'\0') {
         ImportFileNamed(state, arguments[1]);
     }
     LocalFree(arguments);

@@ -26,8 +26,9 @@ void Tell(const FormControls& form, std::string_view text) {
     ShowMessageBox(form.main, text, kMessageBoxCaption);
 }
 
-// What can be read of the data file. A file that exists but cannot be read whole is shown
-// without the line the read broke off in, and is never replaced during this run.
+// What can be read of the data file, its name and clan as the file holds them. A file that
+// exists but cannot be read whole is shown without the line the read broke off in, and is never
+// replaced during this run.
 std::optional<DataFileContents> ReadDataFile(WindowState& state) {
     const FileRead file = ReadWholeFile(kDataFileName);
     state.dataFileReplaceable = file.outcome != ReadOutcome::Unreadable;
@@ -36,18 +37,13 @@ std::optional<DataFileContents> ReadDataFile(WindowState& state) {
     }
     std::string_view bytes = file.bytes;
     if (!state.dataFileReplaceable) {
-        bytes = bytes.substr(0, bytes.find_last_of("\r\n") + 1);
+        bytes = WholeLines(bytes);
     }
-    const bool utf8 = bytes.starts_with(kUtf8ByteOrderMark);
-    if (utf8) {
+    state.loaded.utf8 = bytes.starts_with(kUtf8ByteOrderMark);
+    if (state.loaded.utf8) {
         bytes.remove_prefix(kUtf8ByteOrderMark.size());
     }
-    std::optional<DataFileContents> contents = ParseDataFile(bytes);
-    if (contents && !utf8) {
-        contents->name = DecodeAnsi(contents->name);
-        contents->clan = DecodeAnsi(contents->clan);
-    }
-    return contents;
+    return ParseDataFile(bytes);
 }
 
 // The values of the data file, held in the history; nullopt when the file is missing or holds
@@ -67,10 +63,17 @@ std::optional<DataFileContents> ReadIntoHistory(WindowState& state) {
     return std::nullopt;
 }
 
-void FillForm(const WindowState& state, const DataFileContents& contents) {
+// Shows the name or the clan, and keeps its bytes for Save.
+void FillIdentityField(Window field, const std::string& bytes, bool utf8, LoadedText& loaded) {
+    SetWindowTextUtf8(field, utf8 ? bytes : DecodeAnsi(bytes));
+    loaded = {bytes, GetWindowTextUtf8(field)};
+}
+
+void FillForm(WindowState& state, const DataFileContents& contents) {
     const FormControls& form = state.form;
-    SetWindowTextUtf8(form.nameField, contents.name);
-    SetWindowTextUtf8(form.clanField, contents.clan);
+    LoadedIdentity& loaded = state.loaded;
+    FillIdentityField(form.nameField, contents.name, loaded.utf8, loaded.name);
+    FillIdentityField(form.clanField, contents.clan, loaded.utf8, loaded.clan);
     SetCountFields(form, contents.kills, contents.deaths);
     // The recalculations that setting the counts ran included the current percentage; after a
     // load the box shows the loaded values alone, or nothing when there are none.
@@ -79,20 +82,55 @@ void FillForm(const WindowState& state, const DataFileContents& contents) {
                       history.Count() > 0 ? AverageText(history.Average()) : std::string());
 }
 
+// The name or the clan on its way into the file: the field's text, and the bytes it was loaded
+// from while it shows them unchanged and the file's limit keeps them whole.
+struct IdentityField {
+    std::string_view text;
+    std::optional<std::string_view> loadedBytes;
+};
+
+IdentityField FieldToSave(std::string_view text, const LoadedText& loaded, bool utf8) {
+    if (text != loaded.shown) {
+        return {text, std::nullopt};
+    }
+    const bool fits = utf8 ? EncodeAnsi(text, kNameByteLimit).textBytes == text.size()
+                           : loaded.bytes.size() <= kNameByteLimit;
+    return {text, fits ? std::optional<std::string_view>(loaded.bytes) : std::nullopt};
+}
+
+// The field's bytes in the file's encoding; nullopt when the ANSI code page cannot hold it.
+// Both encodings keep the same characters: those whose ANSI form fits the limit.
+std::optional<std::string> IdentityBytes(const IdentityField& field, bool loadedUtf8, bool utf8) {
+    if (field.loadedBytes && loadedUtf8 == utf8) {
+        return std::string(*field.loadedBytes);
+    }
+    AnsiText ansi = EncodeAnsi(field.text, kNameByteLimit);
+    if (utf8) {
+        return std::string(field.text.substr(0, ansi.textBytes));
+    }
+    if (!ansi.representable) {
+        return std::nullopt;
+    }
+    return std::move(ansi.bytes);
+}
+
 // The data file's bytes: in the ANSI code page, as every version wrote it, when the name and
 // the clan can be written in it; else in UTF-8 behind its byte order mark, so that no character
-// turns into a "?".
-std::string DataFileBytes(std::string_view name, std::string_view clan,
-                          std::span<const double> earlierValues, std::int32_t kills,
-                          std::int32_t deaths, double percent) {
-    const std::optional<std::string> ansiName = EncodeAnsi(name, kNameByteLimit);
-    const std::optional<std::string> ansiClan = EncodeAnsi(clan, kNameByteLimit);
-    if (ansiName && ansiClan) {
-        return ComposeDataFile(*ansiName, *ansiClan, earlierValues, kills, deaths, percent);
+// turns into a "?". A file loaded in UTF-8 stays so while a field in it is unchanged.
+std::string DataFileBytes(const LoadedIdentity& loaded, const IdentityField& name,
+                          const IdentityField& clan, std::span<const double> earlierValues,
+                          std::int32_t kills, std::int32_t deaths, double percent) {
+    if (!loaded.utf8 || (!name.loadedBytes && !clan.loadedBytes)) {
+        const std::optional<std::string> ansiName = IdentityBytes(name, loaded.utf8, false);
+        const std::optional<std::string> ansiClan = IdentityBytes(clan, loaded.utf8, false);
+        if (ansiName && ansiClan) {
+            return ComposeDataFile(*ansiName, *ansiClan, earlierValues, kills, deaths, percent);
+        }
     }
-    return std::string(kUtf8ByteOrderMark) + ComposeDataFile(Utf8Prefix(name, kNameByteLimit),
-                                                             Utf8Prefix(clan, kNameByteLimit),
-                                                             earlierValues, kills, deaths, percent);
+    return std::string(kUtf8ByteOrderMark) +
+           ComposeDataFile(*IdentityBytes(name, loaded.utf8, true),
+                           *IdentityBytes(clan, loaded.utf8, true), earlierValues, kills, deaths,
+                           percent);
 }
 
 std::span<const double> NewestEarlierValues(const KdHistory& history) {
@@ -154,8 +192,11 @@ void SaveDataFile(WindowState& state) {
         return;
     }
     const double percent = KillPercent(kills, deaths);
+    const LoadedIdentity& loaded = state.loaded;
     const std::string bytes =
-        DataFileBytes(name, clan, NewestEarlierValues(state.history), kills, deaths, percent);
+        DataFileBytes(loaded, FieldToSave(name, loaded.name, loaded.utf8),
+                      FieldToSave(clan, loaded.clan, loaded.utf8),
+                      NewestEarlierValues(state.history), kills, deaths, percent);
     // Room for the new value is made before the file is touched: once the file holds it, the
     // history must hold it too, and when the file is not replaced, the history must not.
     state.history.Append(percent);

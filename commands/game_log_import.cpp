@@ -27,16 +27,10 @@ struct ReadFileCloser {
 };
 using OpenLog = std::unique_ptr<OpaqueReadFile, ReadFileCloser>;
 
-// Reads the log to its end, or to a read error, a chunk at a time. NameField is set at once for
-// each Nick piece, while the log is still being read; the game writes the nickname in the
-// system's ANSI code page.
-LogFindings ExamineGameLog(const OpenLog& log, Window nameField) {
+// Reads the log to its end, or to a read error, a chunk at a time.
+LogFindings ExamineGameLog(const OpenLog& log) {
     LogFindings findings;
-    LogPieceSplitter splitter([&](std::string_view piece) {
-        if (const std::optional<std::string> name = ExamineLogPiece(piece, findings)) {
-            SetWindowTextUtf8(nameField, DecodeAnsi(*name));
-        }
-    });
+    LogPieceSplitter splitter([&](std::string_view piece) { ExamineLogPiece(piece, findings); });
     std::array<char, 65536> chunk{};
     while (const std::size_t read = ReadSomeBytes(log.get(), chunk)) {
         splitter.Feed({chunk.data(), read});
@@ -46,18 +40,22 @@ LogFindings ExamineGameLog(const OpenLog& log, Window nameField) {
 }
 
 // What the log at `path` holds; nullopt when it cannot be opened.
-std::optional<LogFindings> ReadLog(const std::string& path, Window nameField) {
+std::optional<LogFindings> ReadLog(const std::string& path) {
     const OpenLog log(OpenSharedForReading(path));
     if (!log) {
         return std::nullopt;
     }
-    return ExamineGameLog(log, nameField);
+    return ExamineGameLog(log);
 }
 
-// The counts the log holds go into their fields; each text set runs the live recalculation,
-// nested in this import.
-void FillCounts(WindowState& state, const LogFindings& findings) {
+// The last nickname goes into NameField, once however many the log holds; the game writes it in
+// the system's ANSI code page. Then the counts go into their fields; each text set runs the live
+// recalculation, nested in this import.
+void FillForm(WindowState& state, const LogFindings& findings) {
     const FormControls& form = state.form;
+    if (findings.name) {
+        SetWindowTextUtf8(form.nameField, DecodeAnsi(AnsiPrefix(*findings.name, kNicknameLimit)));
+    }
     // A count the log does not hold leaves its field as it is, so the chart's provisional point
     // is made of the counts the fields are about to hold.
     const std::int32_t kills = findings.kills.value_or(ReadCountField(form.killField));
@@ -72,17 +70,17 @@ void FillCounts(WindowState& state, const LogFindings& findings) {
 
 void ImportGameLog(WindowState& state) {
     const FormControls& form = state.form;
-    const std::optional<LogFindings> findings = ReadLog(kGameLogPath, form.nameField);
+    const std::optional<LogFindings> findings = ReadLog(kGameLogPath);
     if (!findings) {
         ShowMessageBox(form.main, kLogOpenErrorText, kMessageBoxCaption);
         return;
     }
-    FillCounts(state, *findings);
+    FillForm(state, *findings);
 }
 
 void ImportLogFile(WindowState& state, const std::string& path) {
     const FormControls& form = state.form;
-    const std::optional<LogFindings> findings = ReadLog(path, form.nameField);
+    const std::optional<LogFindings> findings = ReadLog(path);
     if (!findings) {
         ShowMessageBox(form.main, FileNotOpenedText(path), kMessageBoxCaption);
         return;
@@ -91,5 +89,5 @@ void ImportLogFile(WindowState& state, const std::string& path) {
         ShowMessageBox(form.main, NothingFoundText(path), kMessageBoxCaption);
         return;
     }
-    FillCounts(state, *findings);
+    FillForm(state, *findings);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "chart/plot_cache.h"
 #include "history/kd_history.h"
 #include "platform/window.h"
@@ -18,6 +20,20 @@ struct FormControls {
     Window averageResult = nullptr;
 };
 
+// The name or the clan as kddata.ioy held it at start, and the text its field showed then.
+// While the field still shows that text, Save writes the bytes back as they were, whatever they
+// are: a byte that is no character of the code page is not turned into one.
+struct LoadedText {
+    std::string bytes;
+    std::string shown;
+};
+
+struct LoadedIdentity {
+    LoadedText name;
+    LoadedText clan;
+    bool utf8 = false;  // the file was UTF-8 behind its byte order mark
+};
+
 // Everything the window keeps while it lives, and the one thing every command takes. Beyond it
 // the form's controls hold the texts themselves: the name, the clan, the counts and the results.
 struct WindowState {
@@ -28,4 +44,5 @@ struct WindowState {
     // False when kddata.ioy exists but could not be read whole at start: replacing it would lose
     // the history that could not be read, so Save refuses for the rest of the run.
     bool dataFileReplaceable = true;
+    LoadedIdentity loaded;
 };

@@ -1,6 +1,5 @@
 #include "gamelog/log_examination.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "kd/number_scan.h"
@@ -16,7 +15,7 @@ bool Contains(std::string_view piece, std::string_view keyword) {
     return piece.find(keyword) != std::string_view::npos;
 }
 
-// "\tNick: %s", cut to what the name buffer holds.
+// "\tNick: %s".
 std::optional<std::string> ScanNickname(std::string_view piece) {
     std::size_t position = 0;
     if (!ScanLiteral(piece, position, "Nick:")) {
@@ -26,7 +25,7 @@ std::optional<std::string> ScanNickname(std::string_view piece) {
     if (!token) {
         return std::nullopt;
     }
-    return std::string(token->substr(0, std::min(token->size(), kNicknameLimit)));
+    return std::string(*token);
 }
 
 // "\tKill: %d" and "\tDeath: %d".
@@ -48,12 +47,10 @@ void KeepIfScanned(std::optional<T> scanned, std::optional<T>& target) {
 
 }  // namespace
 
-std::optional<std::string> ExamineLogPiece(std::string_view piece, LogFindings& findings) {
+void ExamineLogPiece(std::string_view piece, LogFindings& findings) {
     piece = AsCString(piece);
-    std::optional<std::string> nameText;
     if (Contains(piece, "\tNick")) {
         KeepIfScanned(ScanNickname(piece), findings.name);
-        nameText = findings.name;
     }
     if (Contains(piece, "Kill:")) {
         KeepIfScanned(ScanKeywordCount(piece, "Kill:"), findings.kills);
@@ -61,5 +58,4 @@ std::optional<std::string> ExamineLogPiece(std::string_view piece, LogFindings& 
     if (Contains(piece, "Death:")) {
         KeepIfScanned(ScanKeywordCount(piece, "Death:"), findings.deaths);
     }
-    return nameText;
 }

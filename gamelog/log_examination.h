@@ -14,12 +14,12 @@ struct LogFindings {
     std::optional<std::int32_t> deaths;
 };
 
-// A nickname keeps at most this many bytes: the name buffer holds 64 with its terminating NUL.
+// The import keeps at most this many bytes of a nickname, in whole characters of the code page:
+// the name buffer holds 64 with its terminating NUL.
 inline constexpr std::size_t kNicknameLimit = 63;
 
 // Examines one piece of the log as the import does, in order: a piece containing "\tNick" is
-// scanned as "\tNick: %s", one containing "Kill:" as "\tKill: %d" and one containing "Death:"
-// as "\tDeath: %d", every scan from the piece's first character. Returns the text NameField
-// receives for this piece: the last nickname that scanned, for every piece containing "\tNick"
-// once any nickname has scanned.
-std::optional<std::string> ExamineLogPiece(std::string_view piece, LogFindings& findings);
+// scanned as "\tNick: %s" (the whole word: the cut to kNicknameLimit needs the code page), one
+// containing "Kill:" as "\tKill: %d" and one containing "Death:" as "\tDeath: %d", every scan
+// from the piece's first character.
+void ExamineLogPiece(std::string_view piece, LogFindings& findings);

@@ -15,24 +15,31 @@ constexpr std::string_view kKillsKey = "K = ";
 constexpr std::string_view kDeathsKey = " D = ";
 constexpr std::string_view kValueKey = " K/D = ";
 
-// Where the line that begins `bytes` ends, and where the next one begins. A line feed ends a
-// line, and so does a run of carriage returns, with the line feed that may follow it: CR LF as
-// written, CR alone as some editors save, and CR CR LF as a second text-mode write leaves it.
+// Where the line that begins `bytes` ends, and where the next one begins.
 struct LineEnd {
     std::size_t end;
     std::size_t next;
 };
 
-LineEnd FindLineEnd(std::string_view bytes) {
-    std::size_t end = 0;
-    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') {
-        ++end;
+// A line feed ends a line, together with the carriage returns right before it: CR LF as
+// written, and CR CR LF as a second text-mode write leaves it. A CR anywhere else is part of
+// the line, as in a name pasted with one. Only a file without any line feed, as old editors
+// saved it, ends its lines at each run of CRs instead.
+bool EndsLinesAtCarriageReturns(std::string_view file) {
+    return file.find('\n') == std::string_view::npos;
+}
+
+LineEnd FindLineEnd(std::string_view bytes, bool atCarriageReturns) {
+    const std::size_t feed = bytes.find(atCarriageReturns ? '\r' : '\n');
+    if (feed == std::string_view::npos) {
+        return {bytes.size(), bytes.size()};
     }
-    std::size_t next = end;
-    while (next < bytes.size() && bytes[next] == '\r') {
-        ++next;
+    std::size_t end = feed;
+    while (end > 0 && bytes[end - 1] == '\r') {
+        --end;
     }
-    if (next < bytes.size() && bytes[next] == '\n') {
+    std::size_t next = feed + 1;
+    while (atCarriageReturns && next < bytes.size() && bytes[next] == '\r') {
         ++next;
     }
     return {end, next};
@@ -159,27 +166,18 @@ std::string HistoryLine(std::int32_t kills, std::int32_t deaths, double percent)
     return line;
 }
 
-bool IsUtf8Continuation(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
-}
-
 }  // namespace
 
-std::string_view Utf8Prefix(std::string_view text, std::size_t byteLimit) {
-    if (text.size() <= byteLimit) {
-        return text;
-    }
-    std::size_t end = byteLimit;
-    while (end > 0 && IsUtf8Continuation(text[end])) {
-        --end;
-    }
-    return text.substr(0, end);
+std::string_view WholeLines(std::string_view bytes) {
+    const char lineBreak = EndsLinesAtCarriageReturns(bytes) ? '\r' : '\n';
+    return bytes.substr(0, bytes.find_last_of(lineBreak) + 1);
 }
 
 std::optional<DataFileContents> ParseDataFile(std::string_view bytes) {
     if (bytes == kHeader) {
         return std::nullopt;
     }
+    const bool atCarriageReturns = EndsLinesAtCarriageReturns(bytes);
     DataFileContents contents;
     // Room for the values of as many lines as the program could have written, so that a long
     // history is not copied again and again while it grows.
@@ -193,7 +191,7 @@ std::optional<DataFileContents> ParseDataFile(std::string_view bytes) {
                 continue;
             }
         }
-        const LineEnd lineEnd = FindLineEnd(bytes);
+        const LineEnd lineEnd = FindLineEnd(bytes, atCarriageReturns);
         const std::string_view line = LineText(bytes, lineEnd);
         if (number == 1) {
             contents.name = KeyedText(line, "NAME");

@@ -14,9 +14,9 @@
 //   CLAN = <clan>
 //   K = 0 D = 0 K/D = 55.000     one line for each earlier value, the newest 99 at most
 //   K = 12 D = 8 K/D = 60.000    the counts at the moment of saving, and their percentage
-// Every line ends with CR LF; a bare LF, a bare CR or CR CR LF reads the same. The name and the
-// clan are in the system's ANSI code page, or in UTF-8 when the file begins with the byte order
-// mark below.
+// Every line ends with CR LF; a bare LF or CR CR LF reads the same, and so does a bare CR in a
+// file without any LF. A CR elsewhere is part of its line. The name and the clan are in the
+// system's ANSI code page, or in UTF-8 when the file begins with the byte order mark below.
 
 inline constexpr std::size_t kEarlierValuesKept = 99;
 
@@ -25,8 +25,8 @@ inline constexpr std::size_t kNameByteLimit = 254;
 
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-// The UTF-8 text's longest prefix of whole characters within `byteLimit` bytes.
-std::string_view Utf8Prefix(std::string_view text, std::size_t byteLimit);
+// The bytes up to the end of their last whole line, line break included.
+std::string_view WholeLines(std::string_view bytes);
 
 // What a data file holds, as far as it could be read.
 struct DataFileContents {

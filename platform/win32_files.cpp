@@ -23,11 +23,39 @@ bool IsMissing(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-// Others may go on reading, writing or replacing the file while it is read.
+// The path as Windows takes it also beyond MAX_PATH: a path whose full form is that long is
+// given in that form marked as such ("\\?\C:\..." or "\\?\UNC\server\..."), which Windows takes
+// as it is. Any other path, or one already marked ("\\?\", "\\.\"), is left alone.
+std::wstring WindowsPath(const std::string& path) {
+    std::wstring wide = WideFromUtf8(path);
+    if (wide.starts_with(LR"(\\?\)") || wide.starts_with(LR"(\\.\)")) {
+        return wide;
+    }
+    std::wstring full(GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr), L'\0');
+    const DWORD length =
+        GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length < MAX_PATH || length >= full.size()) {
+        return wide;
+    }
+    full.resize(length);
+    if (full.starts_with(LR"(\\)")) {
+        return LR"(\\?\UNC\)" + full.substr(2);
+    }
+    return LR"(\\?\)" + full;
+}
+
+// Others may go on reading, writing or replacing the file while it is read. Only a file on a
+// disk is opened: a pipe, a device or a console could keep a read waiting for ever.
 HANDLE OpenSharingEverything(const std::string& path) {
-    return CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(WindowsPath(path).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE && GetFileType(file) != FILE_TYPE_DISK) {
+        CloseHandle(file);
+        SetLastError(ERROR_ACCESS_DENIED);
+        return INVALID_HANDLE_VALUE;
+    }
+    return file;
 }
 
 }  // namespace
@@ -80,7 +108,7 @@ void CloseReadFile(ReadHandle file) {
 }
 
 bool CanReplaceFile(const std::string& path) {
-    const std::wstring widePath = WideFromUtf8(path);
+    const std::wstring widePath = WindowsPath(path);
     const DWORD attributes = GetFileAttributesW(widePath.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         return IsMissing(GetLastError());
@@ -106,7 +134,7 @@ WriteHandle CreateFileBeside(const std::string& path, std::string& createdPath) 
     const std::string stem = path + "." + std::to_string(GetCurrentProcessId()) + ".";
     for (int attempt = 1; attempt <= kNameAttempts; ++attempt) {
         createdPath = stem + std::to_string(attempt) + ".saving";
-        HANDLE file = CreateFileW(WideFromUtf8(createdPath).c_str(), GENERIC_WRITE, 0, nullptr,
+        HANDLE file = CreateFileW(WindowsPath(createdPath).c_str(), GENERIC_WRITE, 0, nullptr,
                                   CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             return static_cast<WriteHandle>(file);
@@ -141,10 +169,10 @@ bool CloseWrittenFile(WriteHandle file) {
 }
 
 bool MoveFileOver(const std::string& from, const std::string& to) {
-    return MoveFileExW(WideFromUtf8(from).c_str(), WideFromUtf8(to).c_str(),
+    return MoveFileExW(WindowsPath(from).c_str(), WindowsPath(to).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 void RemoveFileQuietly(const std::string& path) {
-    DeleteFileW(WideFromUtf8(path).c_str());
+    DeleteFileW(WindowsPath(path).c_str());
 }

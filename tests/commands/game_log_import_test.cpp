@@ -132,11 +132,11 @@ TEST_F(GameLogImportTest, ALogWithoutNickOrCountsLeavesTheFields) {
     EXPECT_FALSE(RecordedDrawings().empty()) << "the chart is still redrawn once";
 }
 
-TEST_F(GameLogImportTest, NameFieldIsWrittenForEveryNickPieceAsTheLogIsRead) {
-    FakeDisk()[kLogPath].bytes = "\tNick: A\n\tNick: B\n\tNick:\n";
+TEST_F(GameLogImportTest, NameFieldIsWrittenOnceWithTheLastNicknameCutToTheBuffer) {
+    FakeDisk()[kLogPath].bytes = "\tNick: A\n\tNick: " + std::string(100, 'b') + "\n\tNick:\n";
     Import();
-    EXPECT_EQ(nameWrites_, 3);
-    EXPECT_EQ(form_.name.text, "B");
+    EXPECT_EQ(nameWrites_, 1);
+    EXPECT_EQ(form_.name.text, std::string(63, 'b'));
 }
 
 TEST_F(GameLogImportTest, ANegativeCountIsSetAndTheResultsStayAsTheyWere) {

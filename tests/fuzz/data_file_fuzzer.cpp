@@ -1,6 +1,7 @@
 // A data file of any bytes, as players hand it over: edited by hand, cut off, or no data file at
-// all. What the reader returns must be sound, the form must show exactly that, and whatever a
-// Save writes afterwards must read back as what was shown, less only the history it trims.
+// all. What the reader returns must be sound and not depend on its shortcut for written lines,
+// the form must show exactly that, and whatever a Save writes afterwards must read back as what
+// was shown, less only the history it trims.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -27,6 +28,28 @@ bool FitsOneLine(std::string_view text) {
     return text.find('\n') == std::string_view::npos && text.find('\0') == std::string_view::npos;
 }
 
+bool SameContents(const DataFileContents& a, const DataFileContents& b) {
+    return a.name == b.name && a.clan == b.clan && a.values == b.values && a.kills == b.kills &&
+           a.deaths == b.deaths;
+}
+
+// Lines as the program writes them, ended by CR LF, are read by a shortcut; with LF alone every
+// line takes the general scan. Both must read alike.
+void RequireShortcutAgrees(std::string_view text, const DataFileContents& contents) {
+    std::string lineFeeds;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t afterReturns = text.find_first_not_of('\r', i);
+        if (text[i] == '\r' && afterReturns != std::string_view::npos &&
+            text[afterReturns] == '\n') {
+            i = afterReturns;
+        }
+        lineFeeds += text[i];
+    }
+    const std::optional<DataFileContents> general = ParseDataFile(lineFeeds);
+    Require(general && SameContents(*general, contents),
+            "lines ended by CR LF read as the same lines ended by LF");
+}
+
 // A value as it comes back from the file: its three-decimal text read by glibc.
 double StoredValue(double value) {
     return std::strtod(FormatFixed(value, 3).c_str(), nullptr);
@@ -36,7 +59,7 @@ void RequireSound(const DataFileContents& contents) {
     Require(std::ranges::all_of(contents.values, [](double v) { return std::isfinite(v); }),
             "every value read is finite");
     Require(FitsOneLine(contents.name) && FitsOneLine(contents.clan),
-            "the name and the clan hold no line break and no NUL");
+            "the name and the clan hold no line feed and no NUL");
 }
 
 // Written by the program and read again, the contents come back, values to three decimals.
@@ -135,6 +158,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "only the bare header without a line break gives nothing");
     if (contents) {
         RequireSound(*contents);
+        RequireShortcutAgrees(text, *contents);
         RequireRoundTrip(*contents);
         RequireLoadAndSave(bytes, *contents, utf8);
     }

@@ -67,16 +67,12 @@ std::optional<std::int32_t> CountAfter(const char* text, const char* keywordForm
 }
 
 // The oracle's examination: strstr and glibc's sscanf on the piece as a C string.
-void ExamineWithLibc(const std::string& piece, LogExamination& examination) {
-    LogFindings& findings = examination.findings;
+void ExamineWithLibc(const std::string& piece, LogFindings& findings) {
     const char* text = piece.c_str();
     if (std::strstr(text, "\tNick") != nullptr) {
-        char name[kNicknameLimit + 1] = {};
-        if (std::sscanf(text, "\tNick: %63s", name) == 1) {
-            findings.name = name;
-        }
-        if (findings.name) {
-            examination.namesWritten.push_back(*findings.name);
+        std::vector<char> name(piece.size() + 1);
+        if (std::sscanf(text, "\tNick: %s", name.data()) == 1) {
+            findings.name = name.data();
         }
     }
     if (std::strstr(text, "Kill:") != nullptr) {
@@ -91,25 +87,22 @@ void ExamineWithLibc(const std::string& piece, LogExamination& examination) {
     }
 }
 
-bool IsNickname(const std::string& name) {
-    return !name.empty() && name.size() <= kNicknameLimit && std::ranges::none_of(name, [](char c) {
+bool IsNickname(const std::optional<std::string>& name) {
+    return !name || (!name->empty() && std::ranges::none_of(*name, [](char c) {
         return c == '\0' || std::isspace(static_cast<unsigned char>(c)) != 0;
-    });
+    }));
 }
 
 void RequireExaminedAsLibcDoes(const std::vector<std::string>& pieces) {
-    const LogExamination examination = ExamineLogPieces(pieces);
-    LogExamination expected;
+    const LogFindings findings = ExamineLogPieces(pieces);
+    LogFindings expected;
     for (const std::string& piece : pieces) {
         ExamineWithLibc(piece, expected);
     }
-    Require(examination.namesWritten == expected.namesWritten,
-            "NameField receives the names sscanf takes");
-    Require(examination.findings.kills == expected.findings.kills &&
-                examination.findings.deaths == expected.findings.deaths,
+    Require(findings.name == expected.name, "the nickname is the last one sscanf takes");
+    Require(findings.kills == expected.kills && findings.deaths == expected.deaths,
             "the counts are those sscanf takes, clamped");
-    Require(std::ranges::all_of(examination.namesWritten, IsNickname),
-            "a nickname is 1 to 63 bytes without white space");
+    Require(IsNickname(findings.name), "a nickname is a word without white space");
 }
 
 std::string TextAfterImport(std::optional<std::int32_t> found, const char* before) {
@@ -127,14 +120,15 @@ void RequireImportFillsTheForm(std::string_view log, const std::vector<std::stri
     form.name.onTextSet = [&] { namesSet.push_back(form.name.text); };
     ImportGameLog(form.state);
 
-    const LogExamination expected = ExamineLogPieces(pieces);
+    const LogFindings expected = ExamineLogPieces(pieces);
     std::vector<std::string> namesShown;
-    for (const std::string& name : expected.namesWritten) {
-        namesShown.push_back(DecodeAnsi(name));  // the game writes the system's code page
+    if (expected.name) {
+        // The game writes the system's code page; the name buffer holds 63 bytes.
+        namesShown.push_back(DecodeAnsi(expected.name->substr(0, kNicknameLimit)));
     }
-    Require(namesSet == namesShown, "NameField is set once for each name piece");
-    Require(form.kill.text == TextAfterImport(expected.findings.kills, "1") &&
-                form.death.text == TextAfterImport(expected.findings.deaths, "2"),
+    Require(namesSet == namesShown, "NameField is set once, to the last nickname");
+    Require(form.kill.text == TextAfterImport(expected.kills, "1") &&
+                form.death.text == TextAfterImport(expected.deaths, "2"),
             "the count fields hold the counts found, or what they held");
     Require(form.history.Count() == 0, "the provisional point is taken back");
     Require(RecordedMessageBoxes().empty() && OpenReadHandleCount() == 0,

@@ -34,7 +34,7 @@ TEST(ParseDataFile, NamesAndClansComeBackWhole) {
     // A full-width space (code page 932 bytes 81 40) is no white space to the reader either.
     for (const std::string& name :
          std::vector<std::string>{"Two Words", "  leading", "trailing  ", "全角　空白",
-                                  std::string(300, 'n'), "tab\tinside"}) {
+                                  std::string(300, 'n'), "tab\tinside", "Ta\rro"}) {
         const std::string file = ComposeDataFile(name, name + "!", {}, 1, 1, 50.0);
         const std::optional<DataFileContents> contents = ParseDataFile(file);
         ASSERT_TRUE(contents.has_value());
@@ -91,6 +91,14 @@ INSTANTIATE_TEST_SUITE_P(
                  {33.333, 42.0},
                  3,
                  4},
+        LineCase{"a carriage return inside a line is part of it where line feeds end lines",
+                 "[Info Of You]\r\nNAME = Ta\rro\r\nCLAN = \rB\n"
+                 "K = 1 D = 2 K/D = 3\rK = 4 D = 5 K/D = 6\r\n",
+                 "Ta\rro",
+                 "\rB",
+                 {3.0},
+                 1,
+                 2},
         LineCase{
             "other spacing", "x\nNAME=A\nCLAN   =    B\nK=3 D=1 K/D=75", "A", "B", {75.0}, 3, 1},
         LineCase{"header with its line break only", "[Info Of You]\r\n", "", "", {}, {}, {}},
@@ -146,8 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "A",
                  "B",
                  {7.5, 8.0, 9.0, 10.0},
-                 9,
-                 9},
+                 7,
+                 8},
         LineCase{"a scan never runs past the end of its line",
                  "h\nNAME = A\nCLAN = B\nK = \r\n5 D = 6 K/D = 9\r\nK = 1 D = 2 K/D = \r\n50\r\n",
                  "A",

@@ -28,3 +28,12 @@ inline std::string EveryByteValueOnce() {
     }
     return bytes;
 }
+
+// `text` written `times` times in a row: long names of many-byte characters.
+inline std::string Repeated(std::string_view text, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}

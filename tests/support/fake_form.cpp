@@ -14,7 +14,8 @@ FakeForm::FakeForm(std::uint32_t historyLimit)
           .form = {AsWindow(main), AsWindow(name), AsWindow(clan), AsWindow(kill), AsWindow(death),
                    AsWindow(kdResult), AsWindow(plusOne), AsWindow(minusOne), AsWindow(average)},
           .history = KdHistory(historyLimit),
-          .plotCache = {}} {
+          .plotCache = {},
+          .loaded = {}} {
     kill.onTextSet = [this] {
         ++recalculations;
         RunCommand(state, IDC_KILL, kEditUpdate);

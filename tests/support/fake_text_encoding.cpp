@@ -1,7 +1,5 @@
 #include "tests/support/fake_text_encoding.h"
 
-#include <optional>
-
 #include "platform/text_encoding.h"
 
 namespace {
@@ -109,19 +107,17 @@ std::string_view Utf16Prefix(std::string_view utf8, std::size_t units) {
     return utf8.substr(0, bytes);
 }
 
-std::optional<std::string> EncodeAnsi(std::string_view text, std::size_t byteLimit) {
-    std::string encoded;
-    bool representable = true;
-    ForEachCharacter(text, [&](char32_t codePoint, std::size_t /*length*/) {
-        representable = codePoint <= 0xFF;
-        if (representable && encoded.size() < byteLimit) {
-            encoded += static_cast<char>(codePoint);
+AnsiText EncodeAnsi(std::string_view text, std::size_t byteLimit) {
+    AnsiText encoded;
+    ForEachCharacter(text, [&](char32_t codePoint, std::size_t length) {
+        encoded.representable = encoded.representable && codePoint <= 0xFF;
+        if (encoded.bytes.size() < byteLimit) {
+            // A character without a place is written as "?", one byte, as Windows does.
+            encoded.bytes += static_cast<char>(codePoint <= 0xFF ? codePoint : '?');
+            encoded.textBytes += length;
         }
-        return representable;
+        return true;
     });
-    if (!representable) {
-        return std::nullopt;
-    }
     return encoded;
 }
 
@@ -131,4 +127,8 @@ std::string DecodeAnsi(std::string_view bytes) {
         AppendUtf8(utf8, static_cast<unsigned char>(byte));
     }
     return utf8;
+}
+
+std::string_view AnsiPrefix(std::string_view bytes, std::size_t byteLimit) {
+    return bytes.substr(0, byteLimit);
 }

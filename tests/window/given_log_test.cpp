@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "platform/win32_wide_text.h"
@@ -87,11 +88,20 @@ struct RefusedDrop {
 
 class RefusedDropTest : public GivenLogTest, public testing::WithParamInterface<RefusedDrop> {};
 
+constexpr const char* kSilentPipe = R"(\\.\pipe\tallymere-silent)";
+
 TEST_P(RefusedDropTest, NamesTheFileInABoxAndChangesNothing) {
     const RefusedDrop& c = GetParam();
-    const std::string path = folder_ + "\\" + c.file;
+    std::string path = folder_ + "\\" + c.file;
+    // A pipe whose other end never writes: a read from it would wait for ever.
+    const std::unique_ptr<void, decltype(&CloseHandle)> pipe(
+        c.file == "pipe" ? CreateNamedPipeA(kSilentPipe, PIPE_ACCESS_DUPLEX, 0, 1, 0, 0, 0, nullptr)
+                         : nullptr,
+        &CloseHandle);
     if (c.file == "folder") {
         ASSERT_TRUE(MakeFolder(path));
+    } else if (pipe) {
+        path = kSilentPipe;
     } else {
         WriteFileBytes(path, c.bytes);
     }
@@ -108,6 +118,7 @@ TEST_P(RefusedDropTest, NamesTheFileInABoxAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Drops, RefusedDropTest,
     testing::Values(RefusedDrop{"a folder", "folder", "", "を開けません."},
+                    RefusedDrop{"a pipe: no file on a disk", "pipe", "", "を開けません."},
                     RefusedDrop{"no keywords", "notes.txt", "loading map\r\nround 3\r\n",
                                 "にはニックネームもKILL数もDEATH数も見つかりません."}));
 
@@ -139,6 +150,29 @@ TEST(ProgramWithALog, ImportsTheFileItIsStartedWith) {
     ASSERT_NE(program.window, nullptr);
     EXPECT_EQ(WaitForName(program.window, "Player01"), "Player01");
     EXPECT_EQ(ControlText(FormOf(program.window).kill), "10");
+    EXPECT_EQ(CloseProgram(program), 0U);
+}
+
+TEST_F(GivenLogTest, ALogDeeperThanMaxPathIsImported) {
+    std::string folder = folder_;
+    while (folder.size() <= MAX_PATH) {
+        folder += "\\" + std::string(60, 'd');
+        ASSERT_TRUE(MakeFolder(R"(\\?\)" + folder));
+    }
+    WriteFileBytes(R"(\\?\)" + folder + "\\error.log", kExampleLog);
+    Start();
+    MessageBoxCatcher catcher;
+    Drop(folder + "\\error.log");
+    EXPECT_TRUE(catcher.Caught().empty());
+    EXPECT_EQ(WindowText(form_.name), "Player01");
+}
+
+TEST(ProgramWithALog, AnEmptyArgumentStartsItAsIfNoneWereGiven) {
+    const std::string folder = EnterFreshWorkingFolder();
+    LaunchedProgram program = LaunchProgram(ProgramPath(), folder, "\"\"");
+    ASSERT_NE(program.window, nullptr);
+    Sleep(500);
+    EXPECT_TRUE(IsWindowEnabled(program.window)) << "a box would disable its owner";
     EXPECT_EQ(CloseProgram(program), 0U);
 }
 

@@ -63,16 +63,34 @@ TEST_F(LogImportTest, FillsTheFormFromTheLogAndTheResultsFollow) {
               "K = 0 D = 0 K/D = 60.000\r\nK = 10 D = 5 K/D = 66.667\r\n");
 }
 
-// The game writes the nickname in the system's ANSI code page.
-TEST_F(LogImportTest, TheNicknameIsReadInTheSystemsCodePage) {
-    const bool japanese = GetACP() == 932;
-    // プレイヤー in code page 932; René in 1252.
-    PlaceLog(japanese ? "\tNick: \x83\x76\x83\x8C\x83\x43\x83\x84\x81\x5B\r\n"
-                      : "\tNick: Ren\xE9\r\n");
+// The game writes the nickname in the system's ANSI code page; the name buffer keeps 63 bytes of
+// it, in whole characters.
+struct NicknameCase {
+    UINT codePage;
+    std::string inLog;
+    std::string shown;
+};
+
+class NicknameTest : public LogImportTest, public testing::WithParamInterface<NicknameCase> {};
+
+TEST_P(NicknameTest, IsReadInTheSystemsCodePage) {
+    const NicknameCase& c = GetParam();
+    if (GetACP() != c.codePage) {
+        GTEST_SKIP() << "for code page " << c.codePage;
+    }
+    PlaceLog("\tNick: " + c.inLog + "\r\n");
     Start();
     Import();
-    EXPECT_EQ(WindowText(form_.name), japanese ? "プレイヤー" : "René");
+    EXPECT_EQ(WindowText(form_.name), c.shown);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Nicknames, NicknameTest,
+    testing::Values(NicknameCase{932, "\x83\x76\x83\x8C\x83\x43\x83\x84\x81\x5B", "プレイヤー"},
+                    NicknameCase{1252, "Ren\xE9", "René"},
+                    // 32 double-byte characters are 64 bytes: 31 of them fit.
+                    NicknameCase{932, Repeated("\x83\x76", 32), Repeated("プ", 31)},
+                    NicknameCase{1252, Repeated("\xE9", 64), Repeated("é", 63)}));
 
 TEST_F(LogImportTest, WithoutTheLogShowsTheFailureBoxAndChangesNothing) {
     Start();
