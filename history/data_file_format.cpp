@@ -21,8 +21,8 @@ struct LineEnd {
     std::size_t next;
 };
 
-// A line feed ends a line, together with the carriage returns right before it: CR LF as
-// written, and CR CR LF as a second text-mode write leaves it. A CR anywhere else is part of
+// A line feed ends a line, and the carriage returns at the line's end belong to its break: CR LF
+// as written, and CR CR LF as a second text-mode write leaves it. A CR anywhere else is part of
 // the line, as in a name pasted with one. Only a file without any line feed, as old editors
 // saved it, ends its lines at each run of CRs instead.
 bool EndsLinesAtCarriageReturns(std::string_view file) {
@@ -34,21 +34,19 @@ LineEnd FindLineEnd(std::string_view bytes, bool atCarriageReturns) {
     if (feed == std::string_view::npos) {
         return {bytes.size(), bytes.size()};
     }
-    std::size_t end = feed;
-    while (end > 0 && bytes[end - 1] == '\r') {
-        --end;
-    }
     std::size_t next = feed + 1;
     while (atCarriageReturns && next < bytes.size() && bytes[next] == '\r') {
         ++next;
     }
-    return {end, next};
+    return {feed, next};
 }
 
-// The line's text: as for a C string, it ends early at a NUL byte.
+// The line's text: as for a C string, it ends early at a NUL byte; CRs at its end are part of the
+// line break.
 std::string_view LineText(std::string_view bytes, const LineEnd& lineEnd) {
-    const std::string_view line = bytes.substr(0, lineEnd.end);
-    return line.substr(0, line.find('\0'));
+    std::string_view line = bytes.substr(0, lineEnd.end);
+    line = line.substr(0, line.find('\0'));
+    return line.substr(0, line.find_last_not_of('\r') + 1);
 }
 
 bool IsBlank(char c) {
