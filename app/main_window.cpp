@@ -7,24 +7,25 @@
 #include <string_view>
 
 #include "app/form.h"
+#include "app/form_layout.h"
 #include "app/window_handle.h"
-#include "commands/chart_drawing.h"
+#include "commands/chart_painting.h"
 #include "commands/window_commands.h"
+#include "drawing/dpi_scale.h"
+#include "platform/win32_dpi.h"
 #include "platform/win32_wide_text.h"
 
 namespace {
 
 constexpr const wchar_t* kClassName = L"WndClass";
 constexpr const wchar_t* kTitle = L"Tallymere";
-constexpr int kOuterWidth = 505;
-constexpr int kOuterHeight = 332;
 
 // Sent by ImportFileFromCommandLine once the window is shown. It carries no pointer: whoever
 // sends it can only make the window import what its command line names.
 constexpr UINT kImportCommandLineFileMessage = WM_APP;
 
 void OnCreate(WindowState& state, HWND window, const CREATESTRUCTW& creation) noexcept {
-    state.form = CreateFormControls(window, creation.hInstance);
+    state.form = CreateFormControls(window, creation.hInstance, WindowDpi(window));
     StartWithDataFile(state);
     // A log dropped onto the window is imported (OnDropFiles).
     DragAcceptFiles(window, TRUE);
@@ -39,15 +40,53 @@ void OnNcDestroy(HWND window) noexcept {
     DeleteFormFont(window);
 }
 
-// Everything is drawn through device contexts of its own. The paint cycle is begun first:
-// left to the default procedure, its background erase would come after the drawing and wipe
-// the labels and the chart whenever the window is uncovered.
+// The controls paint themselves; the window's own painting stays off them.
+void ExcludeControls(HWND window, HDC context) {
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT place{};
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+        ExcludeClipRect(context, place.left, place.top, place.right, place.bottom);
+    }
+}
+
+// Everything the window shows besides its controls is painted from the state into a bitmap of
+// the part to be painted, which is then copied onto the window in one go: nothing is seen half
+// drawn, and nothing flickers while the player types.
 void OnPaint(WindowState& state, HWND window) noexcept {
     PAINTSTRUCT paint{};
-    BeginPaint(window, &paint);
-    PaintLabels(window);
-    PaintChart(AsWindow(window), state.history, state.plotCache);
+    HDC target = BeginPaint(window, &paint);
+    const RECT& part = paint.rcPaint;
+    const int width = part.right - part.left;
+    const int height = part.bottom - part.top;
+    HDC memory = CreateCompatibleDC(target);
+    HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
+    if (memory != nullptr && bitmap != nullptr) {
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        // Drawn in the client area's coordinates; what falls outside the part is clipped away.
+        SetViewportOrgEx(memory, -part.left, -part.top, nullptr);
+        FillRect(memory, &part,
+                 reinterpret_cast<HBRUSH>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND)));
+        const Canvas canvas{reinterpret_cast<DrawingContext>(memory), WindowDpi(window)};
+        PaintLabels(canvas);
+        PaintChart(canvas, state);
+        ExcludeControls(window, target);
+        BitBlt(target, part.left, part.top, width, height, memory, part.left, part.top, SRCCOPY);
+        SelectObject(memory, previous);
+    }
+    DeleteObject(bitmap);
+    DeleteDC(memory);
     EndPaint(window, &paint);
+}
+
+// Dragged onto a screen of another scaling: the window takes the place Windows suggests for it,
+// and the form and the chart are laid out anew.
+void OnDpiChanged(const WindowState& state, HWND window, int dpi, const RECT& suggested) noexcept {
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutFormControls(window, state.form, dpi);
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 void OnCommand(WindowState& state, int id, int notificationCode) noexcept {
@@ -114,6 +153,9 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         case WM_COMMAND:
             OnCommand(state, LOWORD(wParam), HIWORD(wParam));
             break;
+        case WM_DPICHANGED:
+            OnDpiChanged(state, window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            break;
         case WM_DROPFILES:
             OnDropFiles(state, reinterpret_cast<HDROP>(wParam));
             break;
@@ -142,8 +184,11 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 }
 
 HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
+    // The system's scaling is the main screen's, where the window appears.
+    const int dpi = SystemDpi();
     HWND window = CreateWindowExW(0, kClassName, kTitle, WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  kOuterWidth, kOuterHeight, nullptr, nullptr, instance, nullptr);
+                                  ScaledToDpi(kOuterWidth, dpi), ScaledToDpi(kOuterHeight, dpi),
+                                  nullptr, nullptr, instance, nullptr);
     // Kept on purpose, before the handle is tested (a null one merely fails): the first
     // ShowWindow of a process obeys the show command of whoever started it.
     ShowWindow(window, SW_SHOW);

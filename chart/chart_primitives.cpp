@@ -133,7 +133,8 @@ std::optional<std::int32_t> RowOf(double value, const ChartScale& scale) {
 
 std::vector<ChartPrimitive> FramePrimitives() {
     std::vector<ChartPrimitive> primitives{
-        RectanglePrimitive{260, 10, 552, 257, kPanelOutlineColour, StockBrush::LightGray},
+        RectanglePrimitive{kChartPanel.left, kChartPanel.top, kChartPanel.right, kChartPanel.bottom,
+                           kPanelOutlineColour, StockBrush::LightGray},
         RectanglePrimitive{kPlotLeft, kPlotTop, kPlotRight, kPlotBottom, kPlotOutlineColour,
                            StockBrush::White},
     };

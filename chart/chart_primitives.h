@@ -17,6 +17,9 @@ inline constexpr Colour kAverageLineColour = 0x0000FF00;   // green
 inline constexpr Colour kLabelColour = 0x0000FFFF;         // yellow
 inline constexpr Colour kTitleColour = 0x00000000;         // black
 
+// The grey panel that holds the whole chart; it reaches past the window's right edge.
+inline constexpr Area kChartPanel{260, 10, 552, 257};
+
 // Each list is in drawing order: a later primitive paints over an earlier one.
 
 // The grey panel, the white plot area and the nine grid rows from the bottom one up.

@@ -8,13 +8,14 @@
 #include "chart/chart_scale.h"
 #include "history/kd_history.h"
 
-// The older values' part of the last few plots, kept by whoever draws them from one redraw to
-// the next. A keystroke lends one value to the saved ones: only the segment to it and the average
-// line are new, so the cost of a redraw does not grow with the history. A kept part is found
+// The older values' part of the last few plots, kept by whoever draws them from one paint to the
+// next. A keystroke changes only the newest value, the current percentage after the saved ones:
+// only the segment to it and the average line are new, so the cost of a paint does not grow
+// with the history. A kept part is found
 // again only for the very same older values (by the history's identity of them) and scale.
 class PlotCache {
 public:
-    // Scales a few keystrokes may go back and forth between, and the plot a repaint draws.
+    // Scales a few keystrokes may go back and forth between.
     static constexpr std::size_t kKeptPlots = 4;
 
     // The same primitives as PlotPrimitives(history.Values(), scale).

@@ -1,44 +1,47 @@
-#include "commands/chart_drawing.h"
+#include "commands/chart_painting.h"
 
 #include <new>
+#include <stdexcept>
 
+#include "chart/chart_primitives.h"
 #include "chart/chart_scale.h"
-#include "platform/drawing.h"
 
 namespace {
 
 // Computing the primitives needs memory; without it the drawing is left out.
 template <class Compute>
-void DrawComputed(Window window, const Compute& compute) noexcept {
+void DrawComputed(Canvas canvas, const Compute& compute) noexcept {
     try {
-        DrawPrimitives(window, compute());
+        DrawPrimitives(canvas, compute());
     } catch (const std::bad_alloc&) {
         return;
     }
 }
 
+void PaintValues(Canvas canvas, const KdHistory& values, PlotCache& cache) noexcept {
+    DrawComputed(canvas, [] { return FramePrimitives(); });
+    const ChartScale scale = values.Count() > 0 ? ComputeChartScale(values) : kFullAxis;
+    DrawComputed(canvas, [&] { return LabelPrimitives(scale.lowerBound, scale.labelStep); });
+    DrawComputed(canvas, [&] { return cache.PlotOf(values, scale); });
+}
+
 }  // namespace
 
-void DrawChartFrame(Window window) noexcept {
-    DrawComputed(window, [] { return FramePrimitives(); });
-}
-
-void DrawAxisLabels(Window window, std::int32_t lowerBound, std::int32_t step) noexcept {
-    DrawComputed(window, [&] { return LabelPrimitives(lowerBound, step); });
-}
-
-void RedrawChart(Window window, const KdHistory& history, PlotCache& cache) noexcept {
-    if (history.Count() == 0) {
-        return;
+void PaintChart(Canvas canvas, WindowState& state) noexcept {
+    if (state.currentPercent) {
+        try {
+            LendNewestValue(state.history, *state.currentPercent, [&](const KdHistory& values) {
+                PaintValues(canvas, values, state.plotCache);
+            });
+            return;
+        } catch (const std::bad_alloc&) {
+        } catch (const std::length_error&) {
+        }
+        // No room in the history for the current percentage: the saved values alone.
     }
-    const ChartScale scale = ComputeChartScale(history);
-    DrawChartFrame(window);
-    DrawAxisLabels(window, scale.lowerBound, scale.labelStep);
-    DrawComputed(window, [&] { return cache.PlotOf(history, scale); });
+    PaintValues(canvas, state.history, state.plotCache);
 }
 
-void PaintChart(Window window, const KdHistory& history, PlotCache& cache) noexcept {
-    DrawChartFrame(window);
-    DrawAxisLabels(window, kFullAxis.lowerBound, kFullAxis.labelStep);
-    RedrawChart(window, history, cache);
+void InvalidateChart(const WindowState& state) {
+    InvalidateArea(state.form.main, kChartPanel);
 }

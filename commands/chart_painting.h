@@ -1,20 +1,14 @@
 #pragma once
 
-#include <cstdint>
+#include "commands/window_state.h"
+#include "platform/drawing.h"
 
-#include "chart/plot_cache.h"
-#include "history/kd_history.h"
-#include "platform/window.h"
-
-// The chart's drawing operations. Each obtains and releases its own device context and paints
-// over whatever was there; only the plot's older values are kept between calls, in the cache the
-// caller passes. None reports a failure: what cannot be drawn, for want of memory too, is left
+// The chart as the window shows it: the saved history and, while the counts are valid, the
+// current percentage as its newest point, on the scale they ask for; the empty frame with the
+// axis 0 to 100 when there is nothing to plot. Painted from the state alone, so that a repaint
+// shows what the last paint showed. What cannot be drawn, for want of memory too, is left
 // undrawn.
-void DrawChartFrame(Window window) noexcept;
-void DrawAxisLabels(Window window, std::int32_t lowerBound, std::int32_t step) noexcept;
+void PaintChart(Canvas canvas, WindowState& state) noexcept;
 
-// The whole chart from the history, on the scale the history asks for; nothing for an empty one.
-void RedrawChart(Window window, const KdHistory& history, PlotCache& cache) noexcept;
-
-// The chart as every repaint draws it: the empty frame with the axis 0 to 100, then the history.
-void PaintChart(Window window, const KdHistory& history, PlotCache& cache) noexcept;
+// Asks for the chart to be painted again: what it shows has changed.
+void InvalidateChart(const WindowState& state);

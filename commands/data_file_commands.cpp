@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "commands/chart_drawing.h"
+#include "commands/chart_painting.h"
 #include "commands/file_replacement.h"
 #include "commands/form_fields.h"
 #include "commands/messages.h"
@@ -169,9 +169,11 @@ std::optional<std::string_view> ReplaceFailure(ReplaceOutcome outcome) {
 
 void LoadDataFile(WindowState& state) {
     state.history.Clear();
+    state.currentPercent.reset();
     if (const std::optional<DataFileContents> contents = ReadIntoHistory(state)) {
         FillForm(state, *contents);
     }
+    InvalidateChart(state);
 }
 
 void SaveDataFile(WindowState& state) {
@@ -212,6 +214,6 @@ void SaveDataFile(WindowState& state) {
         Tell(form, *failure);
         return;
     }
-    RedrawChart(form.main, state.history, state.plotCache);
+    InvalidateChart(state);
     Tell(form, kSavedText);
 }

@@ -7,12 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "commands/chart_drawing.h"
 #include "commands/form_fields.h"
 #include "commands/messages.h"
 #include "gamelog/log_examination.h"
 #include "gamelog/log_pieces.h"
-#include "kd/kd_arithmetic.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/text_encoding.h"
@@ -51,18 +49,10 @@ std::optional<LogFindings> ReadLog(const std::string& path) {
 // The last nickname goes into NameField, once however many the log holds; the game writes it in
 // the system's ANSI code page. Then the counts go into their fields; each text set runs the live
 // recalculation, nested in this import.
-void FillForm(WindowState& state, const LogFindings& findings) {
-    const FormControls& form = state.form;
+void FillForm(const FormControls& form, const LogFindings& findings) {
     if (findings.name) {
         SetWindowTextUtf8(form.nameField, DecodeAnsi(AnsiPrefix(*findings.name, kNicknameLimit)));
     }
-    // A count the log does not hold leaves its field as it is, so the chart's provisional point
-    // is made of the counts the fields are about to hold.
-    const std::int32_t kills = findings.kills.value_or(ReadCountField(form.killField));
-    const std::int32_t deaths = findings.deaths.value_or(ReadCountField(form.deathField));
-    LendNewestValue(state.history, KillPercent(kills, deaths), [&](const KdHistory& history) {
-        RedrawChart(form.main, history, state.plotCache);
-    });
     SetCountFields(form, findings.kills, findings.deaths);
 }
 
@@ -75,7 +65,7 @@ void ImportGameLog(WindowState& state) {
         ShowMessageBox(form.main, kLogOpenErrorText, kMessageBoxCaption);
         return;
     }
-    FillForm(state, *findings);
+    FillForm(form, *findings);
 }
 
 void ImportLogFile(WindowState& state, const std::string& path) {
@@ -89,5 +79,5 @@ void ImportLogFile(WindowState& state, const std::string& path) {
         ShowMessageBox(form.main, NothingFoundText(path), kMessageBoxCaption);
         return;
     }
-    FillForm(state, *findings);
+    FillForm(form, *findings);
 }

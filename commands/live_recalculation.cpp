@@ -1,6 +1,6 @@
 #include "commands/live_recalculation.h"
 
-#include "commands/chart_drawing.h"
+#include "commands/chart_painting.h"
 #include "commands/form_fields.h"
 #include "kd/kd_arithmetic.h"
 #include "kd/number_format.h"
@@ -22,6 +22,7 @@ void LiveRecalculate(WindowState& state) {
     // The current percentage joins the history only for the average and the chart.
     LendNewestValue(state.history, percent, [&](const KdHistory& history) {
         SetWindowTextUtf8(form.averageResult, AverageText(history.Average()));
-        RedrawChart(form.main, history, state.plotCache);
     });
+    state.currentPercent = percent;
+    InvalidateChart(state);
 }

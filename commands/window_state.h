@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "chart/plot_cache.h"
@@ -34,12 +35,17 @@ struct LoadedIdentity {
     bool utf8 = false;  // the file was UTF-8 behind its byte order mark
 };
 
-// Everything the window keeps while it lives, and the one thing every command takes. Beyond it
-// the form's controls hold the texts themselves: the name, the clan, the counts and the results.
+// Everything the window keeps while it lives, and the one thing every command takes: commands
+// change it and ask for a repaint, and WM_PAINT draws from it. Beyond it the form's controls hold
+// the texts themselves: the name, the clan, the counts and the results.
 struct WindowState {
     FormControls form;
     KdHistory history;
-    // The chart's older values from one redraw to the next.
+    // The percentage of the counts the fields hold, while they are valid: the chart shows it as
+    // its newest point.
+    std::optional<double> currentPercent;
+    // The plot of the chart's older values from one paint to the next, so that a keystroke's
+    // paint does not grow with the history.
     PlotCache plotCache;
     // False when kddata.ioy exists but could not be read whole at start: replacing it would lose
     // the history that could not be read, so Save refuses for the rest of the run.

@@ -12,6 +12,17 @@ using Colour = std::uint32_t;
 // The Windows stock brushes LTGRAY_BRUSH and WHITE_BRUSH.
 enum class StockBrush { LightGray, White };
 
+// A part of the client area, in pixels, x to the right and y downward; right and bottom are
+// exclusive.
+struct Area {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+
+    bool operator==(const Area&) const = default;
+};
+
 // Client-area pixels, x to the right and y downward. Right and bottom are exclusive, as
 // Rectangle() takes them.
 struct RectanglePrimitive {

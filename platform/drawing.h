@@ -6,21 +6,23 @@
 #include "drawing/primitives.h"
 #include "platform/window.h"
 
-// Drawing onto a window, as Windows provides it (platform/win32_drawing.cpp) or the tests'
-// stand-in records it. Neither reports a failure: what cannot be drawn is left undrawn.
-
-// Draws the primitives in order on one device context of the window, obtained and released
-// within the call. Each pen is created just before the primitives that use it and deleted
-// after them; stock brushes are never deleted.
-void DrawPrimitives(Window window, std::span<const ChartPrimitive> primitives);
+// Drawing for the window's paint, as Windows provides it (platform/win32_drawing.cpp) or the
+// tests' stand-in records it. Nothing reports a failure: what cannot be drawn is left undrawn.
+// Every position and size is given at 96 dots per inch and drawn scaled to the canvas's.
 
 // A device context (an HDC) as the portable code holds it, a pointer type of its own as Window is.
 struct OpaqueDrawingContext;
 using DrawingContext = OpaqueDrawingContext*;
 
-// The same drawing on a device context the caller holds, a memory bitmap's for one: Windows
-// only, the tests' stand-in has no device contexts.
-void DrawPrimitivesOn(DrawingContext context, std::span<const ChartPrimitive> primitives);
+// Where a paint draws: the context, and the dots per inch of the window it is for.
+struct Canvas {
+    DrawingContext context = nullptr;
+    int dpi = 96;
+};
+
+// Draws the primitives in order. Each pen is created just before the primitives that use it
+// and deleted after them; stock brushes are never deleted.
+void DrawPrimitives(Canvas canvas, std::span<const ChartPrimitive> primitives);
 
 // A text drawn into a rectangle with an ellipsis where it does not fit (DrawTextEx).
 struct LabelText {
@@ -31,5 +33,8 @@ struct LabelText {
     int bottom = 0;
 };
 
-// Draws the texts in order, transparent, in one colour, on one device context of the window.
-void DrawLabelTexts(Window window, std::span<const LabelText> labels, Colour colour) noexcept;
+// Draws the texts in order, transparent, in one colour.
+void DrawLabelTexts(Canvas canvas, std::span<const LabelText> labels, Colour colour) noexcept;
+
+// Asks for the part of the window to be painted again, on its next WM_PAINT.
+void InvalidateArea(Window window, const Area& area);

@@ -1,20 +1,33 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <new>
 #include <string>
 #include <variant>
 
+#include "drawing/dpi_scale.h"
 #include "platform/drawing.h"
+#include "platform/win32_dpi.h"
 #include "platform/win32_fonts.h"
 #include "platform/win32_wide_text.h"
 
 namespace {
 
-// Draws with a new solid one-pixel pen of the colour selected, then selects the previous pen
-// back and deletes the new one.
+HDC AsContext(Canvas canvas) {
+    return reinterpret_cast<HDC>(canvas.context);
+}
+
+// A position at the canvas's dots per inch, pulled into the 16-bit range that every GDI takes.
+int Scaled(std::int32_t layoutPixels, Canvas canvas) {
+    return std::clamp(ScaledToDpi(layoutPixels, canvas.dpi), -32768, 32767);
+}
+
+// Draws with a new solid pen of the colour selected, then selects the previous pen back and
+// deletes the new one.
 template <class Draw>
-void DrawWithPen(HDC context, Colour colour, const Draw& draw) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+void DrawWithPen(Canvas canvas, Colour colour, const Draw& draw) {
+    HDC context = AsContext(canvas);
+    HPEN pen = CreatePen(PS_SOLID, LineWidthAtDpi(canvas.dpi), colour);
     HGDIOBJ previous = SelectObject(context, pen);
     draw();
     SelectObject(context, previous);
@@ -25,35 +38,40 @@ int StockBrushId(StockBrush brush) {
     return brush == StockBrush::White ? WHITE_BRUSH : LTGRAY_BRUSH;
 }
 
-void DrawRectangle(HDC context, const RectanglePrimitive& rectangle) {
-    DrawWithPen(context, rectangle.outline, [&] {
+void DrawRectangle(Canvas canvas, const RectanglePrimitive& rectangle) {
+    HDC context = AsContext(canvas);
+    DrawWithPen(canvas, rectangle.outline, [&] {
         HGDIOBJ previous = SelectObject(context, GetStockObject(StockBrushId(rectangle.fill)));
-        Rectangle(context, rectangle.left, rectangle.top, rectangle.right, rectangle.bottom);
+        Rectangle(context, Scaled(rectangle.left, canvas), Scaled(rectangle.top, canvas),
+                  Scaled(rectangle.right, canvas), Scaled(rectangle.bottom, canvas));
         SelectObject(context, previous);
     });
 }
 
-void DrawTextPrimitive(HDC context, const TextPrimitive& text) {
+void DrawTextPrimitive(Canvas canvas, const TextPrimitive& text) {
+    HDC context = AsContext(canvas);
     SetTextColor(context, text.colour);
     SetBkMode(context, TRANSPARENT);
     const std::wstring wide = WideFromUtf8(text.text);
-    TextOutW(context, text.x, text.y, wide.data(), static_cast<int>(wide.size()));
+    TextOutW(context, Scaled(text.x, canvas), Scaled(text.y, canvas), wide.data(),
+             static_cast<int>(wide.size()));
 }
 
 // Draws the line at `first` and every line after it in the same colour with one pen; returns
 // the position after the last of them.
-std::size_t DrawLineRun(HDC context, std::span<const ChartPrimitive> primitives,
+std::size_t DrawLineRun(Canvas canvas, std::span<const ChartPrimitive> primitives,
                         std::size_t first) {
+    HDC context = AsContext(canvas);
     const Colour colour = std::get<LinePrimitive>(primitives[first]).colour;
     std::size_t next = first;
-    DrawWithPen(context, colour, [&] {
+    DrawWithPen(canvas, colour, [&] {
         for (; next < primitives.size(); ++next) {
             const auto* line = std::get_if<LinePrimitive>(&primitives[next]);
             if (line == nullptr || line->colour != colour) {
                 break;
             }
-            MoveToEx(context, line->fromX, line->fromY, nullptr);
-            LineTo(context, line->toX, line->toY);
+            MoveToEx(context, Scaled(line->fromX, canvas), Scaled(line->fromY, canvas), nullptr);
+            LineTo(context, Scaled(line->toX, canvas), Scaled(line->toY, canvas));
         }
     });
     return next;
@@ -61,45 +79,43 @@ std::size_t DrawLineRun(HDC context, std::span<const ChartPrimitive> primitives,
 
 }  // namespace
 
-void DrawPrimitives(Window window, std::span<const ChartPrimitive> primitives) {
-    auto* const hwnd = reinterpret_cast<HWND>(window);
-    HDC context = GetDC(hwnd);
-    DrawPrimitivesOn(reinterpret_cast<DrawingContext>(context), primitives);
-    ReleaseDC(hwnd, context);
-}
-
-void DrawPrimitivesOn(DrawingContext drawingContext, std::span<const ChartPrimitive> primitives) {
-    auto* const context = reinterpret_cast<HDC>(drawingContext);
-    const JapaneseFontSelection font(context);
+void DrawPrimitives(Canvas canvas, std::span<const ChartPrimitive> primitives) {
+    const ProgramFontSelection font(AsContext(canvas), canvas.dpi);
     for (std::size_t next = 0; next < primitives.size();) {
         const ChartPrimitive& primitive = primitives[next];
         if (std::holds_alternative<LinePrimitive>(primitive)) {
-            next = DrawLineRun(context, primitives, next);
+            next = DrawLineRun(canvas, primitives, next);
             continue;
         }
         if (const auto* rectangle = std::get_if<RectanglePrimitive>(&primitive)) {
-            DrawRectangle(context, *rectangle);
+            DrawRectangle(canvas, *rectangle);
         } else {
-            DrawTextPrimitive(context, std::get<TextPrimitive>(primitive));
+            DrawTextPrimitive(canvas, std::get<TextPrimitive>(primitive));
         }
         ++next;
     }
 }
 
-void DrawLabelTexts(Window window, std::span<const LabelText> labels, Colour colour) noexcept {
-    auto* const hwnd = reinterpret_cast<HWND>(window);
-    HDC context = GetDC(hwnd);
+void DrawLabelTexts(Canvas canvas, std::span<const LabelText> labels, Colour colour) noexcept {
+    HDC context = AsContext(canvas);
     SetTextColor(context, colour);
     SetBkMode(context, TRANSPARENT);
     try {
-        const JapaneseFontSelection font(context);
+        const ProgramFontSelection font(context, canvas.dpi);
         for (const LabelText& label : labels) {
             std::wstring text = WideFromUtf8(label.text);  // DrawTextExW may write into it
-            RECT rectangle{label.left, label.top, label.right, label.bottom};
+            RECT rectangle{Scaled(label.left, canvas), Scaled(label.top, canvas),
+                           Scaled(label.right, canvas), Scaled(label.bottom, canvas)};
             DrawTextExW(context, text.data(), -1, &rectangle, DT_END_ELLIPSIS, nullptr);
         }
     } catch (const std::bad_alloc&) {
         // Without memory for a text, the labels left are not drawn.
     }
-    ReleaseDC(hwnd, context);
+}
+
+void InvalidateArea(Window window, const Area& area) {
+    auto* const hwnd = reinterpret_cast<HWND>(window);
+    const Area scaled = ScaledToDpi(area, WindowDpi(hwnd));
+    const RECT rectangle{scaled.left, scaled.top, scaled.right, scaled.bottom};
+    InvalidateRect(hwnd, &rectangle, FALSE);
 }

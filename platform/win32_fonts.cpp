@@ -1,17 +1,26 @@
 #include "platform/win32_fonts.h"
 
+#include "platform/win32_dpi.h"
+
 namespace {
 
 constexpr UINT kJapaneseCodePage = 932;
 
 }  // namespace
 
-HFONT CreateJapaneseFont() {
-    if (GetACP() == kJapaneseCodePage) {
+HFONT CreateProgramFont(int dpi) {
+    const int systemDpi = SystemDpi();
+    const bool japaneseSystem = GetACP() == kJapaneseCodePage;
+    if (japaneseSystem && dpi == systemDpi) {
         return nullptr;
     }
     LOGFONTW system{};
     GetObjectW(GetStockObject(SYSTEM_FONT), sizeof system, &system);
+    system.lfHeight = MulDiv(system.lfHeight, dpi, systemDpi);
+    system.lfWidth = MulDiv(system.lfWidth, dpi, systemDpi);
+    if (japaneseSystem) {
+        return CreateFontIndirectW(&system);
+    }
     LOGFONTW japanese{};
     japanese.lfHeight = system.lfHeight;
     japanese.lfWeight = FW_NORMAL;
@@ -22,14 +31,14 @@ HFONT CreateJapaneseFont() {
     return CreateFontIndirectW(&japanese);
 }
 
-JapaneseFontSelection::JapaneseFontSelection(HDC context)
-    : context_(context), font_(CreateJapaneseFont()) {
+ProgramFontSelection::ProgramFontSelection(HDC context, int dpi)
+    : context_(context), font_(CreateProgramFont(dpi)) {
     if (font_ != nullptr) {
         previous_ = SelectObject(context_, font_);
     }
 }
 
-JapaneseFontSelection::~JapaneseFontSelection() {
+ProgramFontSelection::~ProgramFontSelection() {
     if (font_ != nullptr) {
         SelectObject(context_, previous_);
         DeleteObject(font_);

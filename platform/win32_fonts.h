@@ -5,22 +5,23 @@
 // The program's texts are Japanese. On a system whose ANSI code page is 932 the system font holds
 // them, and everything is drawn in it as it always was. On any other, texts and controls take a
 // font the font mapper picks for the Japanese character set, as high as the system font, so that
-// they keep their places and sizes.
+// they keep their places and sizes. Either is as high at the window's dots per inch as the
+// system font is at the system's.
 
-// A new font that holds the Japanese glyphs, for the caller to delete; null on a system whose
-// own font holds them already.
-HFONT CreateJapaneseFont();
+// A new font for texts and controls at `dpi`, for the caller to delete; null where the system
+// font itself is that font (code page 932, the system's own dots per inch).
+HFONT CreateProgramFont(int dpi);
 
-// Selects a font that holds the Japanese glyphs into the context while it lives, if the system's
-// own does not, and deletes it afterwards.
-class JapaneseFontSelection {
+// Selects the program's font at `dpi` into the context while it lives, if it is not the system
+// font, and deletes it afterwards.
+class ProgramFontSelection {
 public:
-    explicit JapaneseFontSelection(HDC context);
-    ~JapaneseFontSelection();
-    JapaneseFontSelection(const JapaneseFontSelection&) = delete;
-    JapaneseFontSelection& operator=(const JapaneseFontSelection&) = delete;
-    JapaneseFontSelection(JapaneseFontSelection&&) = delete;
-    JapaneseFontSelection& operator=(JapaneseFontSelection&&) = delete;
+    ProgramFontSelection(HDC context, int dpi);
+    ~ProgramFontSelection();
+    ProgramFontSelection(const ProgramFontSelection&) = delete;
+    ProgramFontSelection& operator=(const ProgramFontSelection&) = delete;
+    ProgramFontSelection(ProgramFontSelection&&) = delete;
+    ProgramFontSelection& operator=(ProgramFontSelection&&) = delete;
 
 private:
     HDC context_;

@@ -2,10 +2,12 @@
 # Runs a Windows program under Wine as the tests and the start command need it: a Japanese
 # system (ANSI code page 932) unless another locale is asked for, a prefix of the build's own
 # with the fonts a stock Windows has, and a display (a virtual one when none is set).
-# Usage: wine-run.sh [--prefix DIR] [--locale LOCALE] [--virtual-desktop] program.exe [args...]
-#        wine-run.sh [--prefix DIR] [--locale LOCALE] [--virtual-desktop] --prepare
+# Usage: wine-run.sh [--prefix DIR] [--locale LOCALE] [--dpi N] [--virtual-desktop] program.exe [args...]
+#        wine-run.sh [--prefix DIR] [--locale LOCALE] [--dpi N] [--virtual-desktop] --prepare
 #   --locale LOCALE    the system's locale, from which Wine takes its ANSI code page:
 #                      ja_JP.UTF-8 (932, the default) or C.UTF-8 (1252); use one prefix a locale
+#   --dpi N            the screen's dots per inch when the prefix is made: 144 is a screen
+#                      scaled to 150 %; 96 (100 %) unless told
 #   --prepare          only make the prefix and the display ready, for the programs to come
 #   --virtual-desktop  every window of the prefix lives in one Wine desktop window: no window
 #                      manager to wait for, and Wine draws the captions and menus itself
@@ -16,10 +18,12 @@ prefix=${WINEPREFIX:-$here/../build/wine-prefix}
 locale=ja_JP.UTF-8
 virtual_desktop=false
 prepare=false
+dpi=96
 while [ $# -gt 0 ]; do
     case "$1" in
     --prefix) prefix=$2; shift 2 ;;
     --locale) locale=$2; shift 2 ;;
+    --dpi) dpi=$2; shift 2 ;;
     --prepare) prepare=true; shift ;;
     --virtual-desktop) virtual_desktop=true; shift ;;
     *) break ;;
@@ -66,6 +70,8 @@ fi
     if ! [ -f "$prefix/.tallymere-ready" ]; then
         wineboot --init >/dev/null 2>&1 9>&- || true
         "$here/wine-fonts.sh" 9>&-
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+            >/dev/null 2>&1 9>&-
         if $virtual_desktop; then
             wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f \
                 >/dev/null 2>&1 9>&-

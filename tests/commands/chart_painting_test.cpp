@@ -1,40 +1,47 @@
-#include "commands/chart_drawing.h"
+#include "commands/chart_painting.h"
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "chart/chart_primitives.h"
-#include "tests/support/recording_platform.h"
+#include "tests/support/fake_form.h"
 
 namespace {
 
-TEST(RedrawChart, DrawsNothingForAnEmptyHistory) {
+std::vector<std::vector<ChartPrimitive>> Painted(FakeForm& form) {
     ResetRecording();
-    FakeWindow main;
-    PlotCache cache;
-    RedrawChart(AsWindow(main), KdHistory{}, cache);
-    EXPECT_TRUE(RecordedDrawings().empty());
+    PaintChart(Canvas{}, form.state);
+    std::vector<std::vector<ChartPrimitive>> drawn;
+    for (const RecordedDrawing& drawing : RecordedDrawings()) {
+        drawn.push_back(drawing.primitives);
+    }
+    return drawn;
 }
 
-TEST(RedrawChart, DrawsFrameLabelsOfTheScaleAndPlotEachOnAContextOfItsOwn) {
-    ResetRecording();
-    FakeWindow main;
-    KdHistory history;
-    for (const double value : {50.0, 60.0, 55.5}) {
-        history.Append(value);
-    }
-    PlotCache cache;
-    RedrawChart(AsWindow(main), history, cache);
+TEST(PaintChart, AnEmptyChartIsTheFrameWithTheWholeAxis) {
+    FakeForm form;
+    EXPECT_EQ(Painted(form), (std::vector<std::vector<ChartPrimitive>>{
+                                 FramePrimitives(), LabelPrimitives(0, 10), {}}));
+}
 
-    const std::vector<RecordedDrawing>& drawings = RecordedDrawings();
-    ASSERT_EQ(drawings.size(), 3U);
-    for (const RecordedDrawing& drawing : drawings) {
-        EXPECT_EQ(drawing.window, AsWindow(main));
+TEST(PaintChart, PlotsTheHistoryAndTheCurrentPercentageAsItsNewestPoint) {
+    FakeForm form;
+    for (const double value : {50.0, 60.0}) {
+        form.history.Append(value);
     }
-    EXPECT_EQ(drawings[0].primitives, FramePrimitives());
-    EXPECT_EQ(drawings[1].primitives, LabelPrimitives(50, 2));
-    EXPECT_EQ(
-        drawings[2].primitives,
-        PlotPrimitives(history.Values(), {.lowerBound = 50, .labelStep = 2, .pixelsPerPoint = 10}));
+    form.state.currentPercent = 55.5;
+    const std::vector<double> shown{50.0, 60.0, 55.5};
+    const ChartScale scale{.lowerBound = 50, .labelStep = 2, .pixelsPerPoint = 10};
+    const std::vector<std::vector<ChartPrimitive>> expected{
+        FramePrimitives(), LabelPrimitives(50, 2), PlotPrimitives(shown, scale)};
+    EXPECT_EQ(Painted(form), expected);
+    EXPECT_EQ(Painted(form), expected) << "a repaint shows the same";
+    EXPECT_EQ(form.history.Count(), 2U) << "the current percentage is not saved";
+
+    form.state.currentPercent.reset();
+    EXPECT_EQ(Painted(form).back(),
+              PlotPrimitives(form.history.Values(), ComputeChartScale(form.history)));
 }
 
 }  // namespace

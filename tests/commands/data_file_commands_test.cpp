@@ -109,7 +109,7 @@ TEST_F(DataFileTest, SavesTheExampleAndAddsThePercentageForGood) {
     EXPECT_EQ(form_.history.Values().back(), 60.0);
     EXPECT_EQ(form_.history.Count(), 3U);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"保存しました。"});
-    EXPECT_EQ(RecordedDrawings().size(), 3U) << "the chart is redrawn with the new value";
+    EXPECT_EQ(RecordedInvalidations().size(), 1U) << "the chart is painted with the new value";
     EXPECT_EQ(FakeDisk().size(), 1U) << "nothing is left beside the data file";
 
     // What was saved comes back at the next start.

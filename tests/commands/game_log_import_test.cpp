@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "commands/chart_drawing.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_form.h"
 
@@ -88,7 +87,7 @@ TEST_F(GameLogImportTest, WithoutALogTellsSoAndChangesNothing) {
     EXPECT_EQ(form_.name.text, "Before");
     EXPECT_EQ(form_.kill.text, "3");
     EXPECT_EQ(form_.history.Values().size(), 2U);
-    EXPECT_TRUE(RecordedDrawings().empty());
+    EXPECT_TRUE(RecordedInvalidations().empty());
     EXPECT_EQ(form_.recalculations, 0);
 }
 
@@ -99,25 +98,14 @@ TEST_F(GameLogImportTest, ALockedLogCannotBeOpenedEither) {
     EXPECT_EQ(form_.name.text, "Before");
 }
 
-TEST_F(GameLogImportTest, ACountTheLogLacksKeepsItsFieldAndShapesTheProvisionalPoint) {
+TEST_F(GameLogImportTest, ACountTheLogLacksKeepsItsField) {
     FakeDisk()[kLogPath].bytes = "\tNick: Player01\n\tDeath: 9\n";
     form_.kill.text = "3";
     Import();
     EXPECT_EQ(form_.kill.text, "3");
     EXPECT_EQ(form_.death.text, "9");
     ExpectResultsOfTyped("3", "9");
-
-    // The import's own redraw came first, with the counts the fields now hold.
-    ASSERT_FALSE(RecordedDrawings().empty());
-    const std::size_t drawn = RecordedDrawings().size();
-    KdHistory expected;
-    for (const double value : {40.0, 60.0, 25.0}) {
-        expected.Append(value);
-    }
-    PlotCache cache;
-    RedrawChart(form_.controls.main, expected, cache);
-    ASSERT_GT(RecordedDrawings().size(), drawn);
-    EXPECT_EQ(RecordedDrawings().front().primitives, RecordedDrawings()[drawn].primitives);
+    EXPECT_EQ(form_.state.currentPercent, 25.0) << "the chart's newest point";
 }
 
 TEST_F(GameLogImportTest, ALogWithoutNickOrCountsLeavesTheFields) {
@@ -129,7 +117,7 @@ TEST_F(GameLogImportTest, ALogWithoutNickOrCountsLeavesTheFields) {
     EXPECT_EQ(form_.name.text, "Before");
     EXPECT_EQ(form_.kill.text, "1");
     EXPECT_EQ(form_.recalculations, 0);
-    EXPECT_FALSE(RecordedDrawings().empty()) << "the chart is still redrawn once";
+    EXPECT_TRUE(RecordedInvalidations().empty()) << "nothing the chart shows has changed";
 }
 
 TEST_F(GameLogImportTest, NameFieldIsWrittenOnceWithTheLastNicknameCutToTheBuffer) {
@@ -185,7 +173,6 @@ TEST_F(GivenLogTest, FillsTheFormExactlyAsTheGamesLogWithTheSameBytes) {
     FakeDisk()[kLogPath].bytes = kExampleLog;
     Import();
     const std::vector<std::string> fromGame = FormTexts();
-    const std::size_t drawnFromGame = RecordedDrawings().size();
 
     FakeForm given;
     for (const double value : form_.history.Values()) {
@@ -196,13 +183,7 @@ TEST_F(GivenLogTest, FillsTheFormExactlyAsTheGamesLogWithTheSameBytes) {
     FakeDisk()[R"(D:\logs\ログ\error.log)"].bytes = kExampleLog;
     ImportLogFile(given.state, R"(D:\logs\ログ\error.log)");
     EXPECT_EQ(TextsOf(given), fromGame);
-    // The same drawings again, after those of the game's log.
-    ASSERT_EQ(RecordedDrawings().size(), 2 * drawnFromGame);
-    for (std::size_t i = 0; i < drawnFromGame; ++i) {
-        EXPECT_EQ(RecordedDrawings()[drawnFromGame + i].primitives,
-                  RecordedDrawings()[i].primitives)
-            << i;
-    }
+    EXPECT_EQ(given.state.currentPercent, form_.state.currentPercent);
     EXPECT_TRUE(RecordedMessageBoxes().empty());
 }
 
@@ -229,7 +210,7 @@ TEST_P(GivenLogFailureTest, NamesTheFileAndChangesNothing) {
     EXPECT_EQ(RecordedMessageBoxes()[0].caption, "メッセージボックス");
     EXPECT_EQ(RecordedMessageBoxes()[0].text, c.box);
     EXPECT_EQ(FormTexts(), before);
-    EXPECT_TRUE(RecordedDrawings().empty());
+    EXPECT_TRUE(RecordedInvalidations().empty());
     EXPECT_EQ(form_.history.Count(), 2U);
     EXPECT_EQ(OpenReadHandleCount(), 0);
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <variant>
 
+#include "chart/chart_primitives.h"
 #include "platform/window_text.h"
 #include "tests/support/fake_form.h"
 
@@ -67,21 +68,18 @@ TEST(LiveRecalculate, AveragesWithTheProvisionalPointAndTakesItBack) {
     EXPECT_EQ(form.history.At(2), 55.5);
 }
 
-TEST(LiveRecalculate, DrawsTheChartWithTheProvisionalPointAsTheNewest) {
+TEST(LiveRecalculate, ShowsTheCurrentPercentageAsTheChartsNewestPoint) {
     ResetRecording();
     FakeForm form;
     form.history.Append(40.0);
     form.kill.text = "3";
     form.death.text = "1";
     LiveRecalculate(form.state);
-    // 40 and the provisional 75: axis 40..90 at 4 pixels a point, one segment from row 240 to
-    // row 100.
-    ASSERT_EQ(RecordedDrawings().size(), 3U);
-    const auto& plot = RecordedDrawings()[2].primitives;
-    ASSERT_FALSE(plot.empty());
-    const auto& segment = std::get<LinePrimitive>(plot.front());
-    EXPECT_EQ(segment.fromY, 240);
-    EXPECT_EQ(segment.toY, 100);
+    EXPECT_EQ(form.state.currentPercent, 75.0);
+    ASSERT_EQ(RecordedInvalidations().size(), 1U);
+    EXPECT_EQ(RecordedInvalidations()[0].window, form.controls.main);
+    EXPECT_EQ(RecordedInvalidations()[0].area, kChartPanel);
+    EXPECT_TRUE(RecordedDrawings().empty()) << "nothing is drawn outside the paint";
 }
 
 TEST(LiveRecalculate, ANegativeCountLeavesEverythingAsItWas) {
@@ -102,7 +100,8 @@ TEST(LiveRecalculate, ANegativeCountLeavesEverythingAsItWas) {
     EXPECT_EQ(form.minusOne.text, "2");
     EXPECT_EQ(form.average.text, "3");
     EXPECT_EQ(form.history.Count(), 1U);
-    EXPECT_TRUE(RecordedDrawings().empty());
+    EXPECT_FALSE(form.state.currentPercent.has_value());
+    EXPECT_TRUE(RecordedInvalidations().empty());
 }
 
 TEST(LiveRecalculate, FollowsEveryKeystroke) {

@@ -128,16 +128,16 @@ TEST_F(OutOfRoomTest, SaveWritesNothingAndTheHistoryStaysAsItWas) {
     EXPECT_EQ(form.history.Count(), 1U);
 }
 
-TEST_F(OutOfRoomTest, ImportTakesTheNameButNeitherCountNorAPoint) {
+TEST_F(OutOfRoomTest, ImportTakesNameAndCountsAndTheirRecalculationsFindNoRoom) {
     FakeDisk()[R"(C:\Nexon\SuddenAttack\error.log)"].bytes =
         "\tNick: Player01\n\tKill: 10\n\tDeath: 5\n";
     FakeForm form(1);
     form.history.Append(40.0);
     RunCommand(form.state, 1009, 0);
 
-    ExpectOnlyOutOfMemoryBoxes(1);
+    ExpectOnlyOutOfMemoryBoxes(2);  // one for each count set
     EXPECT_EQ(form.name.text, "Player01");
-    EXPECT_EQ(form.kill.text, "");
+    EXPECT_EQ(form.kill.text, "10");
     EXPECT_EQ(form.history.Count(), 1U);
     EXPECT_EQ(OpenReadHandleCount(), 0) << "the log is closed";
 }

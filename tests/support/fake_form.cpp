@@ -9,13 +9,11 @@ constexpr int kEditUpdate = 0x0400;  // EN_UPDATE
 
 }  // namespace
 
-FakeForm::FakeForm(std::uint32_t historyLimit)
-    : state{
-          .form = {AsWindow(main), AsWindow(name), AsWindow(clan), AsWindow(kill), AsWindow(death),
-                   AsWindow(kdResult), AsWindow(plusOne), AsWindow(minusOne), AsWindow(average)},
-          .history = KdHistory(historyLimit),
-          .plotCache = {},
-          .loaded = {}} {
+FakeForm::FakeForm(std::uint32_t historyLimit) {
+    state.form = {AsWindow(main),    AsWindow(name),     AsWindow(clan),
+                  AsWindow(kill),    AsWindow(death),    AsWindow(kdResult),
+                  AsWindow(plusOne), AsWindow(minusOne), AsWindow(average)};
+    state.history = KdHistory(historyLimit);
     kill.onTextSet = [this] {
         ++recalculations;
         RunCommand(state, IDC_KILL, kEditUpdate);

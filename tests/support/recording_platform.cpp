@@ -20,6 +20,11 @@ std::vector<RecordedDrawing>& DrawingLog() {
     return log;
 }
 
+std::vector<RecordedInvalidation>& InvalidationLog() {
+    static std::vector<RecordedInvalidation> log;
+    return log;
+}
+
 int labelPaints = 0;
 
 FakeWindow* AsFake(Window window) {
@@ -40,6 +45,10 @@ const std::vector<RecordedDrawing>& RecordedDrawings() {
     return DrawingLog();
 }
 
+const std::vector<RecordedInvalidation>& RecordedInvalidations() {
+    return InvalidationLog();
+}
+
 int RecordedLabelPaints() {
     return labelPaints;
 }
@@ -47,6 +56,7 @@ int RecordedLabelPaints() {
 void ResetRecording() {
     MessageBoxLog().clear();
     DrawingLog().clear();
+    InvalidationLog().clear();
     labelPaints = 0;
 }
 
@@ -76,11 +86,15 @@ void ShowMessageBox(Window owner, std::string_view text, std::string_view captio
     MessageBoxLog().push_back({owner, std::string(text), std::string(caption)});
 }
 
-void DrawPrimitives(Window window, std::span<const ChartPrimitive> primitives) {
-    DrawingLog().push_back({window, {primitives.begin(), primitives.end()}});
+void DrawPrimitives(Canvas canvas, std::span<const ChartPrimitive> primitives) {
+    DrawingLog().push_back({canvas.context, canvas.dpi, {primitives.begin(), primitives.end()}});
 }
 
-void DrawLabelTexts(Window /*window*/, std::span<const LabelText> /*labels*/,
+void DrawLabelTexts(Canvas /*canvas*/, std::span<const LabelText> /*labels*/,
                     Colour /*colour*/) noexcept {
     ++labelPaints;
+}
+
+void InvalidateArea(Window window, const Area& area) {
+    InvalidationLog().push_back({window, area});
 }

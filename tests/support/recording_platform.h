@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "drawing/primitives.h"
+#include "platform/drawing.h"
 #include "platform/window.h"
 
 // A stand-in for the Windows side of the program, linked into the native tests: windows are
@@ -22,16 +23,24 @@ struct RecordedMessageBox {
     std::string caption;
 };
 
-// One DrawPrimitives call: one device context's worth of drawing.
+// One DrawPrimitives call: one list of primitives drawn on a canvas.
 struct RecordedDrawing {
-    Window window = nullptr;
+    DrawingContext context = nullptr;
+    int dpi = 0;
     std::vector<ChartPrimitive> primitives;
+};
+
+// One InvalidateArea call: a part of a window to be painted again.
+struct RecordedInvalidation {
+    Window window = nullptr;
+    Area area;
 };
 
 Window AsWindow(FakeWindow& window);
 
-// Everything shown or drawn since the last ResetRecording().
+// Everything shown, drawn or invalidated since the last ResetRecording().
 const std::vector<RecordedMessageBox>& RecordedMessageBoxes();
 const std::vector<RecordedDrawing>& RecordedDrawings();
+const std::vector<RecordedInvalidation>& RecordedInvalidations();
 int RecordedLabelPaints();
 void ResetRecording();

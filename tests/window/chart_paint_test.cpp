@@ -5,8 +5,7 @@
 
 #include <initializer_list>
 
-#include "app/window_handle.h"
-#include "commands/chart_drawing.h"
+#include "commands/chart_painting.h"
 #include "history/kd_history.h"
 #include "tests/window/drawing_resource_counter.h"
 #include "tests/window/window_test_support.h"
@@ -64,17 +63,19 @@ protected:
         return found;
     }
 
-    HWND window_ = nullptr;
-    PlotCache cache_;
-};
-
-KdHistory HistoryOf(std::initializer_list<double> values) {
-    KdHistory history;
-    for (const double value : values) {
-        history.Append(value);
+    // The chart of the values painted onto the window, as its paint paints it.
+    void PaintValues(std::initializer_list<double> values) {
+        WindowState state;
+        for (const double value : values) {
+            state.history.Append(value);
+        }
+        HDC context = GetDC(window_);
+        PaintChart(Canvas{reinterpret_cast<DrawingContext>(context), 96}, state);
+        ReleaseDC(window_, context);
     }
-    return history;
-}
+
+    HWND window_ = nullptr;
+};
 
 TEST_F(ChartPaintTest, PaintsPanelPlotAreaAndGrid) {
     EXPECT_EQ(Pixel(260, 100), kPanelOutline);
@@ -102,7 +103,7 @@ TEST_F(ChartPaintTest, PaintsLabelsTitleAndAxisInTheirColours) {
 }
 
 TEST_F(ChartPaintTest, DrawsTheHistoryInBlueAndItsAverageInGreen) {
-    RedrawChart(AsWindow(window_), HistoryOf({0.0, 100.0}), cache_);
+    PaintValues({0.0, 100.0});
     // One segment from (273, 240) to (473, 40); the average 50 lies on row 140.
     EXPECT_EQ(Pixel(323, 190), kHistoryBlue);
     EXPECT_EQ(Pixel(423, 90), kHistoryBlue);
@@ -110,7 +111,7 @@ TEST_F(ChartPaintTest, DrawsTheHistoryInBlueAndItsAverageInGreen) {
     EXPECT_EQ(Pixel(472, 140), kAverageGreen);
 
     // The next redraw repaints the panel first: no trace of the old line remains.
-    RedrawChart(AsWindow(window_), HistoryOf({50.0, 60.0, 55.5}), cache_);
+    PaintValues({50.0, 60.0, 55.5});
     EXPECT_EQ(Pixel(423, 90), kWhite);
     EXPECT_EQ(Pixel(300, 140), kGrid);
     EXPECT_EQ(Pixel(323, 190), kHistoryBlue);   // (273, 240) to (373, 140)
@@ -119,8 +120,7 @@ TEST_F(ChartPaintTest, DrawsTheHistoryInBlueAndItsAverageInGreen) {
 }
 
 TEST_F(ChartPaintTest, ANotANumberPointDrawsNothingButTheRest) {
-    RedrawChart(AsWindow(window_),
-                HistoryOf({0.0, 100.0, std::numeric_limits<double>::quiet_NaN()}), cache_);
+    PaintValues({0.0, 100.0, std::numeric_limits<double>::quiet_NaN()});
     EXPECT_FALSE(AnyPixel(kAverageGreen, 274, 41, 472, 239)) << "a NaN average draws no line";
     EXPECT_TRUE(AnyPixel(kHistoryBlue, 274, 41, 373, 239));
 }
@@ -128,16 +128,17 @@ TEST_F(ChartPaintTest, ANotANumberPointDrawsNothingButTheRest) {
 TEST_F(ChartPaintTest, EveryContextAndPenIsGivenBack) {
     const DrawingResourceCounter counter;
     ASSERT_TRUE(counter.Counting());
-    const KdHistory history = HistoryOf({40.0, 45.25, 43.0, 47.9});
     for (int i = 0; i < 50; ++i) {
         Repaint();
-        RedrawChart(AsWindow(window_), history, cache_);
+        PaintValues({40.0, 45.25, 43.0, 47.9});
     }
     const DrawingResourceCounts counts = counter.Counts();
-    EXPECT_GE(counts.contextsObtained, 50 * 4);
+    EXPECT_GE(counts.contextsObtained, 50);
     EXPECT_EQ(counts.contextsObtained, counts.contextsReleased);
     EXPECT_GE(counts.pensCreated, 50 * 4);
     EXPECT_EQ(counts.pensCreated, counts.pensDeleted);
+    EXPECT_GE(counts.bitmapsCreated, 50) << "one for each paint of the window";
+    EXPECT_EQ(counts.bitmapsCreated, counts.bitmapsDeleted);
 }
 
 }  // namespace

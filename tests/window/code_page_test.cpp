@@ -65,7 +65,7 @@ TEST_F(CodePageWindowTest, PaintedTextsAndControlsHaveEveryJapaneseGlyph) {
     Start();
     HDC context = GetDC(window_);
     {
-        const JapaneseFontSelection font(context);
+        const ProgramFontSelection font(context, GetDeviceCaps(context, LOGPIXELSY));
         EXPECT_TRUE(HasEveryGlyph(context, kOwnJapanese));
     }
     HGDIOBJ previous = SelectObject(

@@ -16,6 +16,9 @@ decltype(&GetDC) originalGetDC = nullptr;
 decltype(&ReleaseDC) originalReleaseDC = nullptr;
 decltype(&CreatePen) originalCreatePen = nullptr;
 decltype(&DeleteObject) originalDeleteObject = nullptr;
+decltype(&CreateCompatibleDC) originalCreateCompatibleDC = nullptr;
+decltype(&DeleteDC) originalDeleteDC = nullptr;
+decltype(&CreateCompatibleBitmap) originalCreateCompatibleBitmap = nullptr;
 
 HDC WINAPI CountingGetDC(HWND window) {
     ++counts.contextsObtained;
@@ -33,10 +36,25 @@ HPEN WINAPI CountingCreatePen(int style, int width, COLORREF colour) {
 }
 
 BOOL WINAPI CountingDeleteObject(HGDIOBJ object) {
-    if (GetObjectType(object) == OBJ_PEN) {
-        ++counts.pensDeleted;
-    }
+    const DWORD type = GetObjectType(object);
+    counts.pensDeleted += type == OBJ_PEN ? 1 : 0;
+    counts.bitmapsDeleted += type == OBJ_BITMAP ? 1 : 0;
     return originalDeleteObject(object);
+}
+
+HDC WINAPI CountingCreateCompatibleDC(HDC context) {
+    ++counts.contextsObtained;
+    return originalCreateCompatibleDC(context);
+}
+
+BOOL WINAPI CountingDeleteDC(HDC context) {
+    ++counts.contextsReleased;
+    return originalDeleteDC(context);
+}
+
+HBITMAP WINAPI CountingCreateCompatibleBitmap(HDC context, int width, int height) {
+    ++counts.bitmapsCreated;
+    return originalCreateCompatibleBitmap(context, width, height);
 }
 
 struct Redirection {
@@ -46,7 +64,7 @@ struct Redirection {
     void** slot = nullptr;
 };
 
-std::array<Redirection, 4> redirections{{
+std::array<Redirection, 7> redirections{{
     {"GetDC", reinterpret_cast<void*>(&CountingGetDC), reinterpret_cast<void**>(&originalGetDC)},
     {"ReleaseDC", reinterpret_cast<void*>(&CountingReleaseDC),
      reinterpret_cast<void**>(&originalReleaseDC)},
@@ -54,6 +72,12 @@ std::array<Redirection, 4> redirections{{
      reinterpret_cast<void**>(&originalCreatePen)},
     {"DeleteObject", reinterpret_cast<void*>(&CountingDeleteObject),
      reinterpret_cast<void**>(&originalDeleteObject)},
+    {"CreateCompatibleDC", reinterpret_cast<void*>(&CountingCreateCompatibleDC),
+     reinterpret_cast<void**>(&originalCreateCompatibleDC)},
+    {"DeleteDC", reinterpret_cast<void*>(&CountingDeleteDC),
+     reinterpret_cast<void**>(&originalDeleteDC)},
+    {"CreateCompatibleBitmap", reinterpret_cast<void*>(&CountingCreateCompatibleBitmap),
+     reinterpret_cast<void**>(&originalCreateCompatibleBitmap)},
 }};
 
 template <class T>

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/form_layout.h"
 #include "platform/win32_wide_text.h"
 #include "tests/window/window_test_support.h"
 
@@ -47,27 +48,6 @@ TEST_F(MainWindowTest, HasTheClassTitleStyleAndFixedOuterSize) {
     EXPECT_NE(GetClassLongPtrA(window_, GCLP_HICON), 0U) << "the TALLYMERE icon";
 }
 
-struct ExpectedControl {
-    const char* className;
-    int id;
-    DWORD style;
-    int x;
-    int y;
-    int width;
-    const char* text;
-};
-
-constexpr DWORD kPlain = 0x50800000;   // WS_CHILD | WS_VISIBLE | WS_BORDER
-constexpr DWORD kDigits = 0x50802000;  // and ES_NUMBER
-
-constexpr ExpectedControl kExpectedControls[] = {
-    {"EDIT", 1003, kPlain, 100, 10, 160, ""},       {"EDIT", 1004, kPlain, 100, 40, 160, ""},
-    {"EDIT", 1005, kDigits, 100, 70, 160, ""},      {"EDIT", 1006, kDigits, 100, 100, 160, ""},
-    {"STATIC", 1007, kPlain, 100, 150, 160, ""},    {"STATIC", 1007, kPlain, 100, 180, 160, ""},
-    {"STATIC", 1007, kPlain, 100, 210, 160, ""},    {"STATIC", 1007, kPlain, 100, 250, 50, ""},
-    {"BUTTON", 1008, kPlain, 210, 250, 50, "保存"},
-};
-
 TEST(MainWindowCreation, CreatesTheWindowThenItsNineControlsInOrder) {
     EnterFreshWorkingFolder();
     CreationRecorder recorder;
@@ -81,7 +61,7 @@ TEST(MainWindowCreation, CreatesTheWindowThenItsNineControlsInOrder) {
             created.push_back(made);
         }
     }
-    ASSERT_EQ(created.size(), 1 + std::size(kExpectedControls));
+    ASSERT_EQ(created.size(), 1 + kControls.size());
 
     EXPECT_EQ(created[0].className, "WndClass");
     EXPECT_EQ(created[0].text, "Tallymere");
@@ -90,18 +70,18 @@ TEST(MainWindowCreation, CreatesTheWindowThenItsNineControlsInOrder) {
     EXPECT_EQ(created[0].width, 505);
     EXPECT_EQ(created[0].height, 332);
 
-    for (std::size_t i = 0; i < std::size(kExpectedControls); ++i) {
-        const ExpectedControl& want = kExpectedControls[i];
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const ControlPlace& want = kControls[i];
         const CreatedWindow& control = created[i + 1];
         SCOPED_TRACE("control " + std::to_string(i));
-        EXPECT_EQ(control.className, want.className);
+        EXPECT_EQ(control.className, Utf8FromWide(want.className));
         EXPECT_EQ(control.id, want.id);
         EXPECT_EQ(control.style, want.style);
         EXPECT_EQ(control.extendedStyle, 0U);
         EXPECT_EQ(control.x, want.x);
         EXPECT_EQ(control.y, want.y);
         EXPECT_EQ(control.width, want.width);
-        EXPECT_EQ(control.height, 25);
+        EXPECT_EQ(control.height, kControlHeight);
         EXPECT_EQ(control.text, want.text);
     }
     DestroyWindow(window);
@@ -110,12 +90,13 @@ TEST(MainWindowCreation, CreatesTheWindowThenItsNineControlsInOrder) {
 
 TEST_F(MainWindowTest, FormControlsStandInPlace) {
     const std::vector<HWND> controls = ChildControls(window_);
-    ASSERT_EQ(controls.size(), std::size(kExpectedControls));
+    ASSERT_EQ(controls.size(), kControls.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        const ExpectedControl& want = kExpectedControls[i];
+        const ControlPlace& want = kControls[i];
         HWND control = controls[i];
         SCOPED_TRACE("control " + std::to_string(i));
-        EXPECT_EQ(lstrcmpiA(ClassName(control).c_str(), want.className), 0) << ClassName(control);
+        EXPECT_EQ(lstrcmpiW(WideFromUtf8(ClassName(control)).c_str(), want.className), 0)
+            << ClassName(control);
         EXPECT_EQ(GetDlgCtrlID(control), want.id);
         const auto style = static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
         EXPECT_EQ(style & (WS_CHILD | WS_VISIBLE | ES_NUMBER),
@@ -126,7 +107,7 @@ TEST_F(MainWindowTest, FormControlsStandInPlace) {
         EXPECT_EQ(place.left, want.x);
         EXPECT_EQ(place.top, want.y);
         EXPECT_EQ(place.right - place.left, want.width);
-        EXPECT_EQ(place.bottom - place.top, 25);
+        EXPECT_EQ(place.bottom - place.top, kControlHeight);
         EXPECT_EQ(WindowText(control), want.text);
     }
 }

@@ -14,6 +14,7 @@
 #include "platform/drawing.h"
 #include "tests/support/random_histories.h"
 #include "tests/support/reference_plot.h"
+#include "tests/window/window_test_support.h"
 
 namespace {
 
@@ -26,13 +27,7 @@ constexpr std::uint32_t kWhite = 0x00FFFFFF;
 class MemoryCanvas {
 public:
     MemoryCanvas() : context_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = kWidth;
-        info.bmiHeader.biHeight = -kHeight;  // top row first
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = TopDownBitmap(kWidth, kHeight);
         bitmap_ = CreateDIBSection(context_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
         previous_ = SelectObject(context_, bitmap_);
     }
@@ -48,7 +43,7 @@ public:
 
     std::vector<std::uint32_t> Drawn(const std::vector<ChartPrimitive>& primitives) {
         PatBlt(context_, 0, 0, kWidth, kHeight, WHITENESS);
-        DrawPrimitivesOn(reinterpret_cast<DrawingContext>(context_), primitives);
+        DrawPrimitives(Canvas{reinterpret_cast<DrawingContext>(context_), 96}, primitives);
         GdiFlush();
         const auto* pixels = static_cast<const std::uint32_t*>(bits_);
         return {pixels, pixels + std::size_t{kWidth} * kHeight};

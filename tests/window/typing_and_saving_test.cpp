@@ -68,6 +68,32 @@ TEST_F(TypingAndSavingTest, KeystrokesUpdateTheResultsAndLettersAreRefused) {
     EXPECT_EQ(WindowText(form_.name), "ab");
 }
 
+// The chart is painted from the window's state: painted again, as when the window is uncovered,
+// it shows the same, the typed counts' percentage as its newest point included.
+TEST_F(TypingAndSavingTest, TheChartShowsTheSameAfterARepaint) {
+    WriteFileBytes(DataFilePath(), kExampleDataFile);
+    Start();
+    RECT chart{};
+    GetClientRect(window_, &chart);
+    chart = {260, 10, chart.right, 257};
+    const auto repainted = [&] {
+        InvalidateRect(window_, nullptr, TRUE);
+        UpdateWindow(window_);
+        PumpMessages();
+        return PixelsOf(window_, chart);
+    };
+    const std::vector<COLORREF> loaded = PixelsOf(window_, chart);
+    SetWindowTextA(form_.kill, "30");
+    SetWindowTextA(form_.death, "10");
+    PumpMessages();
+    const std::vector<COLORREF> typed = PixelsOf(window_, chart);
+    EXPECT_NE(typed, loaded);
+    EXPECT_EQ(repainted(), typed);
+    EXPECT_EQ(PressSave(), std::vector<std::string>{"保存しました。"});
+    const std::vector<COLORREF> saved = PixelsOf(window_, chart);
+    EXPECT_EQ(repainted(), saved);
+}
+
 TEST_F(TypingAndSavingTest, LoadsTheDataFileAtStart) {
     WriteFileBytes(DataFilePath(), kExampleDataFile);
     Start();

@@ -188,6 +188,41 @@ void RemoveGameLog() {
     DeleteFileA(kGameLogPath);
 }
 
+BITMAPINFO TopDownBitmap(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+std::vector<COLORREF> PixelsOf(HWND window, const RECT& area) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    const BITMAPINFO info = TopDownBitmap(width, height);
+    HDC screen = GetDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    // A 32-bit bitmap holds blue in the lowest byte, a COLORREF red.
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    std::vector<COLORREF> copied;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(width) * height; ++i) {
+        copied.push_back(RGB(GetBValue(pixels[i]), GetGValue(pixels[i]), GetRValue(pixels[i])));
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return copied;
+}
+
 std::string ReadFileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream bytes;

@@ -50,6 +50,12 @@ inline constexpr const char* kGameLogPath = R"(C:\Nexon\SuddenAttack\error.log)"
 void PlaceGameLog(std::string_view bytes);
 void RemoveGameLog();
 
+// A 32-bit bitmap of that size, top row first, as CreateDIBSection takes its description.
+BITMAPINFO TopDownBitmap(int width, int height);
+
+// The colours of the window's client area inside `area`, row by row, as it shows them now.
+std::vector<COLORREF> PixelsOf(HWND window, const RECT& area);
+
 std::string ReadFileBytes(const std::string& path);
 // `path` in UTF-8: a folder of any name can be written to.
 void WriteFileBytes(const std::string& path, std::string_view bytes);
