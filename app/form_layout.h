@@ -15,7 +15,9 @@ inline constexpr int kOuterWidth = 505;
 inline constexpr int kOuterHeight = 332;
 
 inline constexpr DWORD kPlainStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
-inline constexpr DWORD kDigitsStyle = kPlainStyle | ES_NUMBER;
+// The four fields and the Save button take the focus in turn with Tab.
+inline constexpr DWORD kTabStopStyle = kPlainStyle | WS_TABSTOP;
+inline constexpr DWORD kDigitsStyle = kTabStopStyle | ES_NUMBER;
 inline constexpr int kControlHeight = 25;
 
 struct ControlPlace {
@@ -31,15 +33,15 @@ struct ControlPlace {
 
 // In creation order.
 inline constexpr std::array<ControlPlace, 9> kControls{{
-    {L"EDIT", IDC_NAME, kPlainStyle, 100, 10, 160, "", &FormControls::nameField},
-    {L"EDIT", IDC_CLAN, kPlainStyle, 100, 40, 160, "", &FormControls::clanField},
+    {L"EDIT", IDC_NAME, kTabStopStyle, 100, 10, 160, "", &FormControls::nameField},
+    {L"EDIT", IDC_CLAN, kTabStopStyle, 100, 40, 160, "", &FormControls::clanField},
     {L"EDIT", IDC_KILL, kDigitsStyle, 100, 70, 160, "", &FormControls::killField},
     {L"EDIT", IDC_DEATH, kDigitsStyle, 100, 100, 160, "", &FormControls::deathField},
     {L"STATIC", IDC_RESULT, kPlainStyle, 100, 150, 160, "", &FormControls::kdResult},
     {L"STATIC", IDC_RESULT, kPlainStyle, 100, 180, 160, "", &FormControls::plusOneResult},
     {L"STATIC", IDC_RESULT, kPlainStyle, 100, 210, 160, "", &FormControls::minusOneResult},
     {L"STATIC", IDC_RESULT, kPlainStyle, 100, 250, 50, "", &FormControls::averageResult},
-    {L"BUTTON", IDC_SAVE, kPlainStyle, 210, 250, 50, "保存", nullptr},
+    {L"BUTTON", IDC_SAVE, kTabStopStyle, 210, 250, 50, "保存", nullptr},
 }};
 
 inline constexpr Colour kFormLabelColour = 0x00FF6400;  // red 0, green 100, blue 255

@@ -2,12 +2,15 @@
 
 #include <shellapi.h>
 
+#include <deque>
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/form.h"
 #include "app/form_layout.h"
+#include "app/running_window.h"
 #include "app/window_handle.h"
 #include "commands/chart_painting.h"
 #include "commands/window_commands.h"
@@ -20,11 +23,26 @@ namespace {
 constexpr const wchar_t* kClassName = L"WndClass";
 constexpr const wchar_t* kTitle = L"Tallymere";
 
-// Sent by ImportFileFromCommandLine once the window is shown. It carries no pointer: whoever
-// sends it can only make the window import what its command line names.
-constexpr UINT kImportCommandLineFileMessage = WM_APP;
+// Posted for each log waiting in PendingImports(): the one the program was started with, and
+// those a second start hands over. It carries no pointer: whoever posts it can only make the
+// window import what is waiting.
+constexpr UINT kImportPendingMessage = WM_APP;
+
+std::deque<std::wstring>& PendingImports() {
+    static std::deque<std::wstring> logs;
+    return logs;
+}
+
+// The control that had the focus when the window was last left; it gets it back.
+HWND& FocusToRestore() {
+    static HWND control = nullptr;
+    return control;
+}
 
 void OnCreate(WindowState& state, HWND window, const CREATESTRUCTW& creation) noexcept {
+    if (const auto* dataFilePath = static_cast<const std::wstring*>(creation.lpCreateParams)) {
+        state.dataFilePath = Utf8FromWide(*dataFilePath);
+    }
     state.form = CreateFormControls(window, creation.hInstance, WindowDpi(window));
     StartWithDataFile(state);
     // A log dropped onto the window is imported (OnDropFiles).
@@ -89,8 +107,26 @@ void OnDpiChanged(const WindowState& state, HWND window, int dpi, const RECT& su
     InvalidateRect(window, nullptr, TRUE);
 }
 
-void OnCommand(WindowState& state, int id, int notificationCode) noexcept {
+// Enter arrives as IDOK (IsDialogMessage): on the focused Save button, it saves.
+void OnCommand(WindowState& state, HWND window, int id, int notificationCode) noexcept {
+    if (id == IDOK && GetFocus() == GetDlgItem(window, IDC_SAVE)) {
+        id = IDC_SAVE;
+    }
     RunCommand(state, id, notificationCode);
+}
+
+void OnActivate(HWND window, WPARAM activation) noexcept {
+    HWND focus = GetFocus();
+    if (LOWORD(activation) == WA_INACTIVE && IsChild(window, focus) != FALSE) {
+        FocusToRestore() = focus;
+    }
+}
+
+// The window itself takes no keys: the focus goes on to the control that last had it, at first
+// the name field.
+void OnSetFocus(HWND window) noexcept {
+    HWND control = FocusToRestore();
+    SetFocus(IsChild(window, control) != FALSE ? control : GetDlgItem(window, IDC_NAME));
 }
 
 // A log the player gives, by its path as Windows hands it over.
@@ -117,18 +153,35 @@ void OnDropFiles(WindowState& state, HDROP drop) noexcept {
     }
 }
 
-// The program's first argument, as Windows passes a file dropped onto the program's icon. An
-// empty one names no file.
-void OnImportCommandLineFile(WindowState& state) noexcept {
-    int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (arguments == nullptr) {
+void OnImportPending(WindowState& state) noexcept {
+    if (PendingImports().empty()) {
         return;
     }
-    if (count > 1 && arguments[1][0] != L'\0') {
-        ImportFileNamed(state, arguments[1]);
+    const std::wstring path = std::move(PendingImports().front());
+    PendingImports().pop_front();
+    ImportFileNamed(state, path);
+}
+
+void ImportLater(HWND window, std::wstring path) {
+    PendingImports().push_back(std::move(path));
+    PostMessageW(window, kImportPendingMessage, 0, 0);
+}
+
+// A second start asks whether this window has its data file open (running_window.h).
+LRESULT OnCopyData(const WindowState& state, HWND window, const COPYDATASTRUCT& request) noexcept {
+    try {
+        const std::optional<std::wstring> log =
+            LogHandedOver(request, WideFromUtf8(state.dataFilePath));
+        if (!log) {
+            return FALSE;
+        }
+        if (!log->empty()) {
+            ImportLater(window, *log);
+        }
+        return TRUE;
+    } catch (const std::bad_alloc&) {
+        return FALSE;
     }
-    LocalFree(arguments);
 }
 
 }  // namespace
@@ -151,16 +204,25 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             OnPaint(state, window);
             break;
         case WM_COMMAND:
-            OnCommand(state, LOWORD(wParam), HIWORD(wParam));
+            OnCommand(state, window, LOWORD(wParam), HIWORD(wParam));
             break;
+        case WM_ACTIVATE:
+            OnActivate(window, wParam);
+            break;
+        case WM_SETFOCUS:
+            OnSetFocus(window);
+            break;
+        case WM_COPYDATA:
+            // Answered here: the default processing would say no.
+            return OnCopyData(state, window, *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
         case WM_DPICHANGED:
             OnDpiChanged(state, window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             break;
         case WM_DROPFILES:
             OnDropFiles(state, reinterpret_cast<HDROP>(wParam));
             break;
-        case kImportCommandLineFileMessage:
-            OnImportCommandLineFile(state);
+        case kImportPendingMessage:
+            OnImportPending(state);
             break;
         default:
             break;
@@ -183,12 +245,13 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     return RegisterClassW(&windowClass) != 0;
 }
 
-HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
+HWND CreateMainWindow(HINSTANCE instance, int showCommand, const std::wstring* dataFilePath) {
     // The system's scaling is the main screen's, where the window appears.
     const int dpi = SystemDpi();
-    HWND window = CreateWindowExW(0, kClassName, kTitle, WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  ScaledToDpi(kOuterWidth, dpi), ScaledToDpi(kOuterHeight, dpi),
-                                  nullptr, nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExW(0, kClassName, kTitle, WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
+                        ScaledToDpi(kOuterWidth, dpi), ScaledToDpi(kOuterHeight, dpi), nullptr,
+                        nullptr, instance, const_cast<std::wstring*>(dataFilePath));
     // Kept on purpose, before the handle is tested (a null one merely fails): the first
     // ShowWindow of a process obeys the show command of whoever started it.
     ShowWindow(window, SW_SHOW);
@@ -200,8 +263,12 @@ HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
     return window;
 }
 
-void ImportFileFromCommandLine(HWND window) {
-    SendMessageW(window, kImportCommandLineFileMessage, 0, 0);
+void ImportGivenLogLater(HWND window, const std::wstring& path) {
+    try {
+        ImportLater(window, path);
+    } catch (const std::bad_alloc&) {
+        // Not even the path could be held: nothing is imported.
+    }
 }
 
 int RunMessageLoop(HWND window, HINSTANCE instance) {
@@ -209,7 +276,9 @@ int RunMessageLoop(HWND window, HINSTANCE instance) {
     MSG message{};
     // An error result (-1) does not end the loop; only WM_QUIT does.
     while (GetMessageW(&message, nullptr, 0, 0) != 0) {
-        if (TranslateAcceleratorW(window, keys, &message) != 0) {
+        // The keys of the table, then Tab, Shift+Tab and Enter as in a dialog.
+        if (TranslateAcceleratorW(window, keys, &message) != 0 ||
+            IsDialogMessageW(window, &message) != 0) {
             continue;
         }
         TranslateMessage(&message);

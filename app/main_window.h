@@ -2,18 +2,23 @@
 
 #include <windows.h>
 
+#include <string>
+
 // Registers the class "WndClass"; false when Windows refuses it.
 bool RegisterMainWindowClass(HINSTANCE instance);
 
-// Creates and shows the fixed-size main window; null when it cannot be created.
-HWND CreateMainWindow(HINSTANCE instance, int showCommand);
+// Creates and shows the fixed-size main window, which works on the data file given (full path),
+// or on kddata.ioy in the working folder; null when it cannot be created.
+HWND CreateMainWindow(HINSTANCE instance, int showCommand,
+                      const std::wstring* dataFilePath = nullptr);
 
-// Imports the file named by the program's first argument, if there is one: what Windows does
-// when a file is dropped onto the program's icon.
-void ImportFileFromCommandLine(HWND window);
+// Imports the log once the message loop runs, as a log dropped onto the window: the file a
+// start names.
+void ImportGivenLogLater(HWND window, const std::wstring& path);
 
-// Runs until WM_QUIT and returns its exit code. F5 (the accelerator table "KD") imports the
-// game's log wherever the focus is in the window.
+// Runs until WM_QUIT and returns its exit code. The keys of the accelerator table "KD" work
+// wherever the focus is in the window (F5 imports the game's log, Ctrl+S saves); Tab and
+// Shift+Tab go round the fields and the Save button, and Enter on the button saves.
 int RunMessageLoop(HWND window, HINSTANCE instance);
 
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

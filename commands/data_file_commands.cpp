@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr const char* kDataFileName = "kddata.ioy";
-
 void Tell(const FormControls& form, std::string_view text) {
     ShowMessageBox(form.main, text, kMessageBoxCaption);
 }
@@ -30,7 +28,7 @@ void Tell(const FormControls& form, std::string_view text) {
 // exists but cannot be read whole is shown without the line the read broke off in, and is never
 // replaced during this run.
 std::optional<DataFileContents> ReadDataFile(WindowState& state) {
-    const FileRead file = ReadWholeFile(kDataFileName);
+    const FileRead file = ReadWholeFile(state.dataFilePath);
     state.dataFileReplaceable = file.outcome != ReadOutcome::Unreadable;
     if (file.outcome == ReadOutcome::Missing) {
         return std::nullopt;
@@ -204,7 +202,7 @@ void SaveDataFile(WindowState& state) {
     state.history.Append(percent);
     ReplaceOutcome outcome = ReplaceOutcome::NotWritten;
     try {
-        outcome = ReplaceFileContents(kDataFileName, bytes);
+        outcome = ReplaceFileContents(state.dataFilePath, bytes);
     } catch (...) {
         state.history.RemoveLast();
         throw;

@@ -47,6 +47,8 @@ struct WindowState {
     // The plot of the chart's older values from one paint to the next, so that a keystroke's
     // paint does not grow with the history.
     PlotCache plotCache;
+    // The data file, UTF-8: kddata.ioy in the working folder unless the start chose another.
+    std::string dataFilePath = "kddata.ioy";
     // False when kddata.ioy exists but could not be read whole at start: replacing it would lose
     // the history that could not be read, so Save refuses for the rest of the run.
     bool dataFileReplaceable = true;

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "platform/win32_wide_text.h"
-#include "tests/window/program_launch.h"
+#include "tests/window/program_control.h"
 #include "tests/window/window_test_support.h"
 
 namespace {
@@ -121,24 +121,6 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedDrop{"a pipe: no file on a disk", "pipe", "", "を開けません."},
                     RefusedDrop{"no keywords", "notes.txt", "loading map\r\nround 3\r\n",
                                 "にはニックネームもKILL数もDEATH数も見つかりません."}));
-
-// Another process's control text: GetWindowText would not ask the control itself.
-std::string ControlText(HWND control) {
-    std::array<wchar_t, 256> text{};
-    SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    return Utf8FromWide(text.data());
-}
-
-// The program's NameField once it shows `name`, or what it shows after five seconds.
-std::string WaitForName(HWND programWindow, const std::string& name) {
-    const Form form = FormOf(programWindow);
-    std::string shown;
-    for (int attempt = 0; attempt < 100 && shown != name; ++attempt) {
-        Sleep(50);
-        shown = ControlText(form.name);
-    }
-    return shown;
-}
 
 TEST(ProgramWithALog, ImportsTheFileItIsStartedWith) {
     const std::string folder = EnterFreshWorkingFolder();

@@ -1,6 +1,7 @@
 #include "tests/window/program_launch.h"
 
 #include <array>
+#include <string>
 
 #include "platform/win32_wide_text.h"
 
@@ -41,6 +42,38 @@ HWND WaitForShownMainWindow(const PROCESS_INFORMATION& process) {
     return search.window;
 }
 
+// Null handles when it did not start.
+PROCESS_INFORMATION StartProgram(const std::string& path, const std::string& workingFolder,
+                                 const std::string& arguments) {
+    std::wstring commandLine = WideFromUtf8("\"" + path + "\"");
+    if (!arguments.empty()) {
+        commandLine += L" " + WideFromUtf8(arguments);
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       WideFromUtf8(workingFolder).c_str(), &startup, &process) == FALSE) {
+        return {};
+    }
+    return process;
+}
+
+std::optional<DWORD> WaitForEnd(PROCESS_INFORMATION& process) {
+    std::optional<DWORD> exitCode;
+    if (WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0) {
+        DWORD code = 0;
+        GetExitCodeProcess(process.hProcess, &code);
+        exitCode = code;
+    } else {
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    process = {};
+    return exitCode;
+}
+
 }  // namespace
 
 std::string ProgramPath() {
@@ -54,35 +87,27 @@ std::string ProgramPath() {
 LaunchedProgram LaunchProgram(const std::string& path, const std::string& workingFolder,
                               const std::string& arguments) {
     LaunchedProgram program;
-    std::wstring commandLine = WideFromUtf8("\"" + path + "\"");
-    if (!arguments.empty()) {
-        commandLine += L" " + WideFromUtf8(arguments);
+    program.process = StartProgram(path, workingFolder, arguments);
+    if (program.process.hProcess != nullptr) {
+        program.window = WaitForShownMainWindow(program.process);
     }
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       WideFromUtf8(workingFolder).c_str(), &startup, &program.process) == FALSE) {
-        program.process = {};
-        return program;
-    }
-    program.window = WaitForShownMainWindow(program.process);
     return program;
+}
+
+std::optional<DWORD> RunProgramToItsEnd(const std::string& path, const std::string& workingFolder,
+                                        const std::string& arguments) {
+    PROCESS_INFORMATION process = StartProgram(path, workingFolder, arguments);
+    if (process.hProcess == nullptr) {
+        return std::nullopt;
+    }
+    return WaitForEnd(process);
 }
 
 std::optional<DWORD> CloseProgram(LaunchedProgram& program) {
     if (program.window != nullptr) {
         PostMessageA(program.window, WM_CLOSE, 0, 0);
     }
-    std::optional<DWORD> exitCode;
-    if (WaitForSingleObject(program.process.hProcess, 10000) == WAIT_OBJECT_0) {
-        DWORD code = 0;
-        GetExitCodeProcess(program.process.hProcess, &code);
-        exitCode = code;
-    } else {
-        TerminateProcess(program.process.hProcess, 1);
-    }
-    CloseHandle(program.process.hThread);
-    CloseHandle(program.process.hProcess);
+    const std::optional<DWORD> exitCode = WaitForEnd(program.process);
     program = {};
     return exitCode;
 }

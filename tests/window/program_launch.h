@@ -20,6 +20,11 @@ std::string ProgramPath();
 LaunchedProgram LaunchProgram(const std::string& path, const std::string& workingFolder,
                               const std::string& arguments = {});
 
+// Starts the program as LaunchProgram does and waits for it to end, for a start that opens no
+// window: its exit code, or nothing when it did not end within ten seconds.
+std::optional<DWORD> RunProgramToItsEnd(const std::string& path, const std::string& workingFolder,
+                                        const std::string& arguments = {});
+
 // Closes the main window and waits for the program to end: its exit code, or nothing when it
 // did not end within ten seconds. Releases the process handles either way.
 std::optional<DWORD> CloseProgram(LaunchedProgram& program);
