@@ -1,7 +1,8 @@
 #include "app/running_window.h"
 
+#include <array>
+#include <charconv>
 #include <cstdint>
-#include <cwchar>
 
 namespace {
 
@@ -19,9 +20,10 @@ std::wstring ClaimName(const std::wstring& dataFilePath) {
     for (const wchar_t unit : upper) {
         hash = (hash ^ static_cast<std::uint16_t>(unit)) * 1099511628211ULL;
     }
-    wchar_t digits[17] = {};
-    std::swprintf(digits, 17, L"%016llx", static_cast<unsigned long long>(hash));
-    return std::wstring(L"Local\\Tallymere-") + digits;
+    std::array<char, 16> digits{};
+    const std::to_chars_result written =
+        std::to_chars(digits.data(), digits.data() + digits.size(), hash, 16);
+    return L"Local\\Tallymere-" + std::wstring(digits.data(), written.ptr);
 }
 
 // The data file's path, a NUL, then the log's path (empty for none).

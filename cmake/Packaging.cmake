@@ -3,12 +3,15 @@
 # build/windows/Tallymere-<version>-win64.zip.
 configure_file(docs/package/README.txt ${CMAKE_BINARY_DIR}/package/README.txt @ONLY
     NEWLINE_STYLE CRLF)
+# The help page (its picture put in by scripts/make-help-page.sh), with the project's version.
+configure_file(docs/help/Index.html ${CMAKE_BINARY_DIR}/package/Index.html @ONLY)
 
 # Stripping rewrites the .exe's header, and binutils then stamps it with the time of day unless
 # SOURCE_DATE_EPOCH says otherwise; 0 is what the linker wrote (--no-insert-timestamp).
 install(CODE "set(ENV{SOURCE_DATE_EPOCH} 0)")
 install(TARGETS tallymere RUNTIME DESTINATION .)
-install(FILES docs/help/Index.html ${CMAKE_BINARY_DIR}/package/README.txt DESTINATION .)
+install(FILES ${CMAKE_BINARY_DIR}/package/Index.html ${CMAKE_BINARY_DIR}/package/README.txt
+    DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Tallymere)

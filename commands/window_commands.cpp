@@ -9,11 +9,10 @@
 #include "commands/live_recalculation.h"
 #include "commands/messages.h"
 #include "platform/message_box.h"
+#include "platform/window.h"
 #include "res/resource_ids.h"
 
 namespace {
-
-constexpr int kEditUpdate = 0x0400;  // EN_UPDATE
 
 CommandAction ActionOf(int id) {
     switch (id) {

@@ -1,52 +1,17 @@
 #include "kd/number_format.h"
 
-#include <bit>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace {
 
-// An unsigned integer of any size, as base-10^9 limbs, least significant first.
-using BigDecimal = std::vector<std::uint32_t>;
-
-constexpr std::uint64_t kLimbBase = 1'000'000'000;
 constexpr int kSignificantDigits = 17;
-
-void MultiplyBy(BigDecimal& number, std::uint32_t factor) {
-    std::uint64_t carry = 0;
-    for (std::uint32_t& limb : number) {
-        const std::uint64_t product = std::uint64_t{limb} * factor + carry;
-        limb = static_cast<std::uint32_t>(product % kLimbBase);
-        carry = product / kLimbBase;
-    }
-    while (carry != 0) {
-        number.push_back(static_cast<std::uint32_t>(carry % kLimbBase));
-        carry /= kLimbBase;
-    }
-}
-
-// number * base^exponent, in steps whose factor stays below 2^31.
-void MultiplyByPower(BigDecimal& number, std::uint32_t base, std::uint32_t chunkFactor,
-                     int chunkExponent, int exponent) {
-    for (; exponent >= chunkExponent; exponent -= chunkExponent) {
-        MultiplyBy(number, chunkFactor);
-    }
-    for (; exponent > 0; --exponent) {
-        MultiplyBy(number, base);
-    }
-}
-
-std::string DigitsOf(const BigDecimal& number) {
-    std::string digits = std::to_string(number.back());
-    for (auto limb = number.rbegin() + 1; limb != number.rend(); ++limb) {
-        const std::string part = std::to_string(*limb);
-        digits.append(9 - part.size(), '0');
-        digits += part;
-    }
-    return digits;
-}
+// A double's exact decimal expansion has at most 767 significant digits.
+constexpr int kExactDigits = 767;
 
 // The exact decimal expansion of a finite, non-zero magnitude:
 // magnitude = 0.<digits> * 10^pointPosition, with no leading zero in digits.
@@ -55,32 +20,28 @@ struct ExactDecimal {
     int pointPosition = 0;
 };
 
+// std::to_chars writes every digit of the expansion when asked for as many as there can be:
+// "d.ddd...e+x", of which the trailing zeros are dropped.
 ExactDecimal ExpandExactly(double magnitude) {
-    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
-    const auto biasedExponent = static_cast<int>((bits >> 52U) & 0x7FFU);
-    std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52U) - 1);
-    int exponent = -1074;  // subnormal scale
-    if (biasedExponent != 0) {
-        mantissa |= std::uint64_t{1} << 52U;
-        exponent = biasedExponent - 1075;
-    }
-    BigDecimal number{static_cast<std::uint32_t>(mantissa % kLimbBase),
-                      static_cast<std::uint32_t>(mantissa / kLimbBase % kLimbBase),
-                      static_cast<std::uint32_t>(mantissa / kLimbBase / kLimbBase)};
-    while (number.size() > 1 && number.back() == 0) {
-        number.pop_back();
-    }
+    std::array<char, kExactDigits + 16> text{};
+    const std::to_chars_result written =
+        std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                      std::chars_format::scientific, kExactDigits - 1);
+    const std::string_view scientific(text.data(),
+                                      static_cast<std::size_t>(written.ptr - text.data()));
+    const std::size_t exponentAt = scientific.find('e');
     ExactDecimal exact;
-    if (exponent >= 0) {
-        MultiplyByPower(number, 2, std::uint32_t{1} << 30U, 30, exponent);
-        exact.digits = DigitsOf(number);
-        exact.pointPosition = static_cast<int>(exact.digits.size());
-    } else {
-        // m * 2^-k == m * 5^k / 10^k
-        MultiplyByPower(number, 5, 1'220'703'125, 13, -exponent);
-        exact.digits = DigitsOf(number);
-        exact.pointPosition = static_cast<int>(exact.digits.size()) + exponent;
+    for (const char c : scientific.substr(0, exponentAt)) {
+        if (c != '.') {
+            exact.digits += c;
+        }
     }
+    exact.digits.erase(exact.digits.find_last_not_of('0') + 1);
+    int exponent = 0;
+    const std::string_view exponentText = scientific.substr(exponentAt + 1);
+    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
+                    exponentText.data() + exponentText.size(), exponent);
+    exact.pointPosition = exponent + 1;
     return exact;
 }
 

@@ -6,6 +6,8 @@
 #include "platform/win32_wide_text.h"
 #include "platform/window_text.h"
 
+static_assert(kEditUpdate == EN_UPDATE);
+
 namespace {
 
 HWND AsHwnd(Window window) {

@@ -6,3 +6,8 @@
 // operation on it does nothing.
 struct OpaqueWindow;
 using Window = OpaqueWindow*;
+
+// The code an edit control sends with WM_COMMAND as its text is about to change: EN_UPDATE,
+// which the portable code cannot take from <windows.h> (platform/win32_window_text.cpp holds the
+// two alike).
+inline constexpr int kEditUpdate = 0x0400;

@@ -1,23 +1,20 @@
 #!/usr/bin/env bash
-# Checks the folders' include rule (ARCHITECTURE.md draws it): each folder includes only the
-# folders below it, and only app/ and platform/'s win32_* files include Windows' own headers.
+# Checks the folders' include rule, as the table in ARCHITECTURE.md states it: each folder
+# includes only itself and the folders its row names, and only app/ and platform/'s win32_* files
+# include Windows' own headers.
 # Usage: check-includes.sh [ROOT]       checks the sources under ROOT (default: this checkout)
 #        check-includes.sh --self-test  plants a bad include in a copy and expects a failure
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-# The project folders each folder may include, itself included. tests/ may include anything.
-declare -A allowed=(
-    [drawing]="drawing"
-    [kd]="kd"
-    [history]="kd history"
-    [chart]="drawing kd history chart"
-    [gamelog]="kd history gamelog"
-    [platform]="drawing platform"
-    [res]="res"
-    [commands]="drawing kd history chart gamelog platform res commands"
-    [app]="drawing kd history chart gamelog platform res commands app"
-)
+# The project folders each folder may include, itself included: the rows "| `folder` | `a`, `b` |"
+# of ARCHITECTURE.md's table. tests/ may include anything.
+declare -A allowed=()
+while IFS='|' read -r _ folder included _; do
+    folder=$(tr -d ' `' <<<"$folder")
+    allowed[$folder]="$folder $(tr -d '`,' <<<"$included")"
+done < <(grep -E '^\| `[a-z]+` \|' "$here/../ARCHITECTURE.md")
+[ ${#allowed[@]} -gt 0 ] || { echo "check-includes.sh: no rule found in ARCHITECTURE.md" >&2; exit 1; }
 windows_headers='^(windows|windowsx|winuser|wingdi|winbase|winnls|winnt|winver|winerror|shellapi|shlobj|shlwapi|commctrl|commdlg|objbase)\.h$'
 
 check() {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The everyday check after a change: rebuilds what changed in the native and Windows builds,
-# clang-tidy checking each source they recompile, and runs the unit and window tests natively
-# and under Wine and the clang-tidy tests. scripts/test.sh runs every test.
+# clang-tidy checking each of the program's sources they recompile, and runs the unit and
+# window tests natively and under Wine. scripts/test.sh runs every test.
 # Usage: quick-test.sh [CTEST_ARGUMENTS...]
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -16,4 +16,4 @@ for preset in native windows; do
 done
 scripts/build-presets.sh native windows
 
-ctest --preset all -j "$(nproc)" -L '^(unit|window|tidy)$' "$@"
+ctest --preset all -j "$(($(nproc) + 2))" -L '^(unit|window)$' "$@"

@@ -12,5 +12,8 @@ if [ -n "${DISPLAY:-}" ]; then
     exec "$here/wine-run.sh" "$root/build/windows/bin/tallymere.exe"
 fi
 echo "No display: starting Tallymere on a virtual display instead."
-"$here/screenshot.sh" "$root/build/tallymere.png" "$PWD"
+if ! "$here/screenshot.sh" "$root/build/tallymere.png" "$PWD"; then
+    echo "It did not draw its window." >&2
+    exit 1
+fi
 echo "It started and drew its window: see build/tallymere.png"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Renders the running program to a PNG: tallymere.exe under Wine on a virtual display, inside a
-# Wine desktop so that Wine draws the caption and the menu itself.
+# Renders the running program to a PNG: tallymere.exe under Wine on a virtual display of its
+# own, inside a Wine desktop so that Wine draws the caption and the menu itself. The picture is
+# taken once the program's own window is painted (its blue row labels and its yellow axis labels
+# are in the picture) in two captures in a row. No such window within 90 seconds is a failure. The display and the Wine server end with the script, however it ends.
 # Usage: screenshot.sh [--locale LOCALE] [--dpi N] OUTPUT.png [WORKING_FOLDER]
 #   LOCALE          the system's locale (default ja_JP.UTF-8, ANSI code page 932; C.UTF-8 gives
 #                   1252, as on an English Windows)
@@ -20,6 +22,7 @@ while [ $# -gt 0 ]; do
 done
 scaled() { echo $((($1 * dpi + 48) / 96)); }
 desktop=$(scaled 560)x$(scaled 380)
+window=$(scaled 505)x$(scaled 332)
 output=$(realpath -m "$1")
 folder=${2:-$(mktemp -d)}
 program=$root/build/windows/bin/tallymere.exe
@@ -27,20 +30,42 @@ prefix=$root/build/wine-prefix-screenshot-$locale-$dpi
 [ -f "$program" ] || { echo "screenshot.sh: build $program first" >&2; exit 1; }
 
 read -r display xvfb < <("$root/scripts/virtual-display.sh" "${desktop}x24")
+captures=$(mktemp -d)
+wine=""
 cleanup() {
+    [ -z "$wine" ] || kill "$wine" 2>/dev/null || true
     WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
     kill "$xvfb" 2>/dev/null || true
+    rm -rf "$captures"
 }
 trap cleanup EXIT
 
-cd "$folder"
-DISPLAY=":$display" "$root/scripts/wine-run.sh" --prefix "$prefix" --locale "$locale" --dpi "$dpi" \
-    explorer /desktop=Tallymere,$desktop "$(winepath -w "$program" 2>/dev/null || echo "$program")" &
-# Wait for the window to be painted, then capture it: it stands at the desktop's top left.
-for _ in $(seq 1 100); do
-    DISPLAY=":$display" xwininfo -root -tree 2>/dev/null | grep -q 'Tallymere' && break
-    sleep 0.2
+(cd "$folder" && DISPLAY=":$display" "$root/scripts/wine-run.sh" --prefix "$prefix" \
+    --locale "$locale" --dpi "$dpi" explorer /desktop=Tallymere,$desktop \
+    "$(winepath -w "$program" 2>/dev/null || echo "$program")") &
+wine=$!
+
+# The window stands at the desktop's top left.
+capture() { DISPLAY=":$display" import -window root -crop "$window+0+0" +repage "$1" 2>/dev/null; }
+painted() {
+    local pixels
+    pixels=$(convert "$1" txt:- 2>/dev/null) || return 1
+    grep -q '#0064FF' <<<"$pixels" && grep -q '#FFFF00' <<<"$pixels"
+}
+seen=0
+for attempt in $(seq 1 180); do
+    shot=$captures/$attempt.png
+    sleep 0.5
+    if capture "$shot" && painted "$shot"; then
+        seen=$((seen + 1))
+    else
+        seen=0
+    fi
+    if [ "$seen" -eq 2 ]; then
+        cp "$shot" "$output"
+        echo "$output"
+        exit 0
+    fi
 done
-sleep 3
-DISPLAY=":$display" import -window root -crop "$(scaled 505)x$(scaled 332)+0+0" +repage "$output"
-echo "$output"
+echo "screenshot.sh: the program's window was not painted within 90 seconds" >&2
+exit 1

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds both sides and runs every test: the portable parts natively, again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, a short run of each fuzz target, and the
-# Windows program and its tests under Wine. Installs what it needs first.
-# clang-tidy checks each source in the build that compiles it (cmake/ClangTidy.cmake), and the
-# four builds share the machine's cores; then ctest runs the tests side by side.
+# Windows program and its tests under Wine. Installs what it needs first. clang-tidy checks the
+# program's sources in the native and Windows builds (cmake/ClangTidy.cmake); the four builds
+# share the machine's cores, then ctest runs the tests side by side.
 # Usage: test.sh [CTEST_ARGUMENTS...]
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -19,15 +19,18 @@ cmake --preset sanitize >/dev/null & configuring+=($!)
 cmake --preset fuzz >/dev/null & configuring+=($!)
 for job in "${configuring[@]}"; do wait "$job"; done
 
-# Wine's prefixes for the Windows tests, Japanese and Western, are made while the builds run
-# (the tests would make them otherwise, first thing).
+# Wine's prefixes for the Windows tests (Japanese, Western, at 150 %) are made while the builds
+# run; the tests would make them otherwise, first thing. Whatever Wine runs is ended on the way
+# out, also when the tests are interrupted.
+prefixes=build/windows/wine-prefix
 {
-    scripts/wine-run.sh --prefix build/windows/wine-prefix --virtual-desktop --prepare &&
-        scripts/wine-run.sh --prefix build/windows/wine-prefix-cp1252 --locale C.UTF-8 \
-            --virtual-desktop --prepare
+    scripts/wine-run.sh --prefix "$PWD/$prefixes" --virtual-desktop --prepare &&
+        scripts/wine-run.sh --prefix "$PWD/$prefixes-cp1252" --locale C.UTF-8 \
+            --virtual-desktop --prepare &&
+        scripts/wine-run.sh --prefix "$PWD/$prefixes-dpi144" --dpi 144 --virtual-desktop --prepare
 } >build/windows/wine-prepare.log 2>&1 &
 prepare=$!
-trap 'wait "$prepare" 2>/dev/null || true' EXIT
+trap 'wait "$prepare" 2>/dev/null || true; scripts/wine-session.sh stop build/windows/wine-session' EXIT
 scripts/build-presets.sh windows native sanitize fuzz
 wait "$prepare" || echo "Wine's prefixes are not ready (build/windows/wine-prepare.log); the tests try again"
 

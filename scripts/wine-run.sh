@@ -44,16 +44,24 @@ if ! locale -a 2>/dev/null | normal_locale | grep -qxF "$(normal_locale <<<"$loc
     exit 2
 fi
 
-# A display that answers: the one set, else a virtual one of our own, started once and reused
-# by later runs (a socket or lock file alone proves nothing: a server may have died with it).
+# A display that answers (a socket or lock file alone proves nothing: a server may have died
+# with it): the one set; else, in a session (scripts/wine-session.sh), the prefix's virtual one,
+# started once for the session; else a virtual one for this run alone. Whatever this run
+# starts, it ends: the display and the prefix's Wine server, once the program has ended.
 display_answers() { DISPLAY=$1 xdpyinfo >/dev/null 2>&1; }
 if [ -n "${DISPLAY:-}" ] && ! display_answers "$DISPLAY"; then
     echo "wine-run.sh: DISPLAY=$DISPLAY does not answer; using a virtual display" >&2
     unset DISPLAY
 fi
 mkdir -p "$(dirname "$prefix")"
-if [ -z "${DISPLAY:-}" ]; then
-    record=$prefix.display
+session=${TALLYMERE_WINE_SESSION:-}
+own_display=""
+if [ -n "$session" ]; then
+    mkdir -p "$session"
+    echo "$prefix" >>"$session/prefixes"
+fi
+if [ -z "${DISPLAY:-}" ] && [ -n "$session" ]; then
+    record=$session/$(basename "$prefix").display
     (
         flock 8
         if ! { [ -s "$record" ] && display_answers ":$(cut -d' ' -f1 "$record")"; }; then
@@ -62,7 +70,19 @@ if [ -z "${DISPLAY:-}" ]; then
         fi
     ) 8>"$record.lock"
     export DISPLAY=":$(cut -d' ' -f1 "$record")"
+elif [ -z "${DISPLAY:-}" ]; then
+    read -r number own_display < <("$here/virtual-display.sh")
+    export DISPLAY=":$number"
 fi
+# Out of a session, this run's Wine server ends with it (given a few seconds to write the
+# prefix's registry), and so does its own display.
+end_run() {
+    if [ -z "$session" ]; then
+        timeout 10 wineserver --wait 2>/dev/null || wineserver -k 2>/dev/null || true
+    fi
+    [ -z "$own_display" ] || kill "$own_display" 2>/dev/null || true
+}
+trap end_run EXIT
 
 # The prefix is made once; concurrent test runs wait for whoever makes it.
 (
@@ -84,4 +104,4 @@ fi
 ) 9> "$prefix.lock"
 
 $prepare && exit 0
-exec wine "$@"
+wine "$@"

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "chart/chart_scale.h"
+#include "tests/support/edge_values.h"
 #include "tests/support/random_histories.h"
 #include "tests/support/reference_plot.h"
 
@@ -37,8 +38,6 @@ void PrintTo(const TextPrimitive& t, std::ostream* os) {
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr ChartScale kFullAxis{0, 10, 2};
 
 // The history line's segments of a plot list: its lines in the history colour.

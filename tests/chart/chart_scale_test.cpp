@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "history/kd_history.h"
+#include "kd/int32_range.h"
+#include "tests/support/edge_values.h"
 #include "tests/support/random_histories.h"
 
 void PrintTo(const ChartScale& scale, std::ostream* os) {
@@ -16,11 +18,6 @@ void PrintTo(const ChartScale& scale, std::ostream* os) {
 }
 
 namespace {
-
-constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 struct ExtremesCase {
     std::int32_t top;
@@ -62,36 +59,37 @@ INSTANTIATE_TEST_SUITE_P(
     Int32Limits, ScaleFromExtremesTest,
     testing::Values(
         // The upper bound passes int32 before the cap and must still end at 100.
-        ExtremesCase{2147483640, 0, {0, 10, 2}}, ExtremesCase{kMax, 90, {90, 1, 20}},
-        ExtremesCase{kMax, 60, {60, 5, 4}}, ExtremesCase{kMax, kMin, {0, 10, 2}},
+        ExtremesCase{2147483640, 0, {0, 10, 2}}, ExtremesCase{kInt32Max, 90, {90, 1, 20}},
+        ExtremesCase{kInt32Max, 60, {60, 5, 4}}, ExtremesCase{kInt32Max, kInt32Min, {0, 10, 2}},
         // What the x86 conversion of a NaN extreme leads to.
-        ExtremesCase{kMin, kMin, {-2147483640, 1, 20}},
+        ExtremesCase{kInt32Min, kInt32Min, {-2147483640, 1, 20}},
         // A bottom far above the top still takes the narrowest band, moved down to fit.
-        ExtremesCase{kMin, kMax, {2147483630, 1, 20}}));
+        ExtremesCase{kInt32Min, kInt32Max, {2147483630, 1, 20}}));
 
 // Whatever the pair, the ten bands span 200 pixels and the top label fits in 32 bits.
 TEST(ScaleFromExtremes, KeepsItsInvariantsForEveryPair) {
     const std::vector<std::int32_t> extremes{
-        kMin, kMin + 9, -2147483640, -1000, -15,  -5,         0,        9,          10,
-        55,   99,       100,         101,   1000, 2147483630, kMax - 9, 2147483640, kMax};
+        kInt32Min,  kInt32Min + 9, -2147483640, -1000,    -15, -5, 0, 9, 10, 55, 99, 100, 101, 1000,
+        2147483630, kInt32Max - 9, 2147483640,  kInt32Max};
     for (const std::int32_t top : extremes) {
         for (const std::int32_t bottom : extremes) {
             const ChartScale scale = ScaleFromExtremes(top, bottom);
             ASSERT_EQ(scale.labelStep * scale.pixelsPerPoint, 20) << top << ", " << bottom;
             ASSERT_EQ(scale.lowerBound % 10, 0) << top << ", " << bottom;
-            ASSERT_LE(std::int64_t{scale.lowerBound} + 10 * std::int64_t{scale.labelStep}, kMax)
+            ASSERT_LE(std::int64_t{scale.lowerBound} + 10 * std::int64_t{scale.labelStep},
+                      kInt32Max)
                 << top << ", " << bottom;
         }
     }
 }
 
 TEST(ScaleFromExtremes, MovesAScaleNearTheInt32MaximumDownUntilItsLabelsFit) {
-    const ChartScale scale = ScaleFromExtremes(kMax, kMax);
+    const ChartScale scale = ScaleFromExtremes(kInt32Max, kInt32Max);
     EXPECT_EQ(scale.labelStep, 1);
     EXPECT_EQ(scale.pixelsPerPoint, 20);
     // The highest multiple of 10 whose axis, ten points long, still ends within int32.
-    EXPECT_LE(scale.lowerBound + std::int64_t{10}, kMax);
-    EXPECT_GT(scale.lowerBound + std::int64_t{20}, kMax);
+    EXPECT_LE(scale.lowerBound + std::int64_t{10}, kInt32Max);
+    EXPECT_GT(scale.lowerBound + std::int64_t{20}, kInt32Max);
 }
 
 struct HistoryCase {

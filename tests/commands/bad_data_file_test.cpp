@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "commands/data_file_commands.h"
+#include "commands/messages.h"
 #include "history/data_file_format.h"
 #include "tests/support/example_files.h"
 #include "tests/support/fake_files.h"
@@ -19,9 +20,6 @@ namespace {
 
 using namespace std::string_literals;
 
-constexpr const char* kDataFile = "kddata.ioy";
-constexpr const char* kSaved = "保存しました。";
-constexpr const char* kNegative = "KILL数とDEATH数には0以上の数を入力してください.";
 constexpr std::size_t kMegabytes = std::size_t{1} << 20U;
 constexpr std::size_t kSavedFieldBytes = 254;
 
@@ -39,7 +37,7 @@ struct BadFileCase {
     std::function<std::string()> file;
     Shown shown;
     // The box of a Save right after the load, with any empty field filled in.
-    const char* saveBox = kSaved;
+    std::string_view saveBox = kSavedText;
 };
 
 void PrintTo(const BadFileCase& c, std::ostream* out) {
@@ -116,7 +114,7 @@ TEST_P(BadDataFileTest, ShowsWhatCouldBeReadAndSaveKeepsIt) {
     ASSERT_EQ(RecordedMessageBoxes().size(), 1U);
     EXPECT_EQ(RecordedMessageBoxes()[0].text, c.saveBox);
     EXPECT_EQ(FakeDisk().size(), 1U);
-    if (std::string_view(c.saveBox) != kSaved) {
+    if (c.saveBox != kSavedText) {
         EXPECT_EQ(FakeDisk()[kDataFile].bytes, c.file()) << "a refused Save keeps the file";
         return;
     }
@@ -187,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"the count -2147483649, held to 32 bits; Save asks for a count of 0 or more",
                     [] { return HistoryFile("K = 5 D = -2147483649 K/D = 50\r\n"); },
                     {"Taro", "Alpha", "5", "-2147483648", 1, "50.000"},
-                    kNegative},
+                    kNegativeCountText},
         BadFileCase{"a name of 300 bytes: shown whole, saved as far as the field is read",
                     [] { return "h\r\nNAME = " + std::string(300, 'n') + "\r\nCLAN = Alpha\r\n"; },
                     {std::string(300, 'n'), "Alpha", "", "", 0, ""}},

@@ -15,10 +15,9 @@ namespace {
 
 using namespace std::string_literals;
 
-constexpr const char* kLogPath = R"(C:\Nexon\SuddenAttack\error.log)";
 constexpr std::size_t kTenMegabytes = std::size_t{10} << 20U;
 
-struct Shown {
+struct ShownAfterImport {
     std::string name;
     std::string kills;
     std::string deaths;
@@ -27,7 +26,7 @@ struct Shown {
 struct BadLogCase {
     const char* description;
     std::function<std::string()> log;
-    Shown shown;
+    ShownAfterImport shown;
 };
 
 void PrintTo(const BadLogCase& c, std::ostream* out) {
@@ -35,7 +34,7 @@ void PrintTo(const BadLogCase& c, std::ostream* out) {
 }
 
 // The form before each import.
-const Shown kBefore{"Before", "3", "4"};
+const ShownAfterImport kBefore{"Before", "3", "4"};
 
 // A keyword yields only at the start of a piece, and a long line's pieces start every 255 bytes.
 std::string TenMegabyteLine() {
@@ -68,7 +67,7 @@ protected:
 
 TEST_P(BadGameLogTest, ShowsWhatTheLogYieldsAndNothingElse) {
     const BadLogCase& c = GetParam();
-    FakeDisk()[kLogPath].bytes = c.log();
+    FakeDisk()[kGameLogPath].bytes = c.log();
     ImportGameLog(form_.state);
     EXPECT_EQ(form_.name.text, c.shown.name);
     EXPECT_EQ(form_.kill.text, c.shown.kills);

@@ -5,14 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "commands/messages.h"
 #include "history/data_file_format.h"
 #include "tests/support/example_files.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_form.h"
 
 namespace {
-
-constexpr const char* kDataFile = "kddata.ioy";
 
 class DataFileTest : public testing::Test {
 protected:
@@ -149,7 +148,7 @@ struct RefusalCase {
     const char* clan;
     const char* kills;
     const char* deaths;
-    const char* box;
+    std::string_view box;
 };
 
 class SaveRefusalTest : public DataFileTest, public testing::WithParamInterface<RefusalCase> {};
@@ -160,7 +159,7 @@ TEST_P(SaveRefusalTest, WritesNothingAndKeepsTheHistory) {
     form_.history.Append(40.0);
     FillForm(c.name, c.clan, c.kills, c.deaths);
     SaveDataFile(form_.state);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{c.box});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{std::string(c.box)});
     EXPECT_EQ(FakeDisk()[kDataFile].bytes, kExampleDataFile);
     EXPECT_EQ(form_.history.Count(), 1U);
     EXPECT_TRUE(FileOperationLog().empty());
@@ -168,7 +167,6 @@ TEST_P(SaveRefusalTest, WritesNothingAndKeepsTheHistory) {
 
 constexpr const char* kEmptyField = "未入力の項目があります.";
 constexpr const char* kBothZero = "KILL数とDEATH数が両方とも0のため保存できません.";
-constexpr const char* kNegative = "KILL数とDEATH数には0以上の数を入力してください.";
 
 INSTANTIATE_TEST_SUITE_P(
     Refusals, SaveRefusalTest,
@@ -178,8 +176,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"no deaths", "A", "B", "1", "", kEmptyField},
                     RefusalCase{"both counts 0", "A", "B", "0", "0", kBothZero},
                     RefusalCase{"no number in either", "A", "B", "abc", "x", kBothZero},
-                    RefusalCase{"negative kills", "A", "B", "-5", "3", kNegative},
-                    RefusalCase{"negative deaths", "A", "B", "5", "-2147483649", kNegative}));
+                    RefusalCase{"negative kills", "A", "B", "-5", "3", kNegativeCountText},
+                    RefusalCase{"negative deaths", "A", "B", "5", "-2147483649",
+                                kNegativeCountText}));
 
 // The tests' ANSI code page is Latin-1 (tests/support/fake_text_encoding.h): "ë" has a place in
 // it, Japanese and emoji have none.

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/example_files.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_form.h"
 
 namespace {
 
-constexpr const char* kLogPath = R"(C:\Nexon\SuddenAttack\error.log)";
 constexpr std::string_view kExampleLog =
     "[2026-12-01 20:14:03] match ended\r\n"
     "\tNick: Player01\r\n"
@@ -53,13 +53,13 @@ protected:
 
 TEST_F(GameLogImportTest, TheNicknameIsReadInTheAnsiCodePage) {
     // The tests' ANSI code page is Latin-1: the byte E9 is "é".
-    FakeDisk()[kLogPath].bytes = "\tNick: Ren\xE9\r\n";
+    FakeDisk()[kGameLogPath].bytes = "\tNick: Ren\xE9\r\n";
     Import();
     EXPECT_EQ(form_.name.text, "Ren\xC3\xA9");
 }
 
 TEST_F(GameLogImportTest, FillsNameAndCountsAndTheResultsFollow) {
-    FakeDisk()[kLogPath].bytes = kExampleLog;
+    FakeDisk()[kGameLogPath].bytes = kExampleLog;
     Import();
     EXPECT_EQ(form_.name.text, "Player01");
     EXPECT_EQ(form_.kill.text, "10");
@@ -92,14 +92,14 @@ TEST_F(GameLogImportTest, WithoutALogTellsSoAndChangesNothing) {
 }
 
 TEST_F(GameLogImportTest, ALockedLogCannotBeOpenedEither) {
-    FakeDisk()[kLogPath] = {.bytes = std::string(kExampleLog), .locked = true};
+    FakeDisk()[kGameLogPath] = {.bytes = std::string(kExampleLog), .locked = true};
     Import();
     EXPECT_EQ(RecordedMessageBoxes().size(), 1U);
     EXPECT_EQ(form_.name.text, "Before");
 }
 
 TEST_F(GameLogImportTest, ACountTheLogLacksKeepsItsField) {
-    FakeDisk()[kLogPath].bytes = "\tNick: Player01\n\tDeath: 9\n";
+    FakeDisk()[kGameLogPath].bytes = "\tNick: Player01\n\tDeath: 9\n";
     form_.kill.text = "3";
     Import();
     EXPECT_EQ(form_.kill.text, "3");
@@ -109,7 +109,7 @@ TEST_F(GameLogImportTest, ACountTheLogLacksKeepsItsField) {
 }
 
 TEST_F(GameLogImportTest, ALogWithoutNickOrCountsLeavesTheFields) {
-    FakeDisk()[kLogPath].bytes = "\tNickname: X\nloading map\n";
+    FakeDisk()[kGameLogPath].bytes = "\tNickname: X\nloading map\n";
     form_.kill.text = "1";
     form_.death.text = "1";
     Import();
@@ -121,14 +121,14 @@ TEST_F(GameLogImportTest, ALogWithoutNickOrCountsLeavesTheFields) {
 }
 
 TEST_F(GameLogImportTest, NameFieldIsWrittenOnceWithTheLastNicknameCutToTheBuffer) {
-    FakeDisk()[kLogPath].bytes = "\tNick: A\n\tNick: " + std::string(100, 'b') + "\n\tNick:\n";
+    FakeDisk()[kGameLogPath].bytes = "\tNick: A\n\tNick: " + std::string(100, 'b') + "\n\tNick:\n";
     Import();
     EXPECT_EQ(nameWrites_, 1);
     EXPECT_EQ(form_.name.text, std::string(63, 'b'));
 }
 
 TEST_F(GameLogImportTest, ANegativeCountIsSetAndTheResultsStayAsTheyWere) {
-    FakeDisk()[kLogPath].bytes = "\tKill: -3\n\tDeath: 5\n";
+    FakeDisk()[kGameLogPath].bytes = "\tKill: -3\n\tDeath: 5\n";
     form_.kdResult.text = "earlier";
     Import();
     EXPECT_EQ(form_.kill.text, "-3");
@@ -138,7 +138,8 @@ TEST_F(GameLogImportTest, ANegativeCountIsSetAndTheResultsStayAsTheyWere) {
 }
 
 TEST_F(GameLogImportTest, AReadErrorEndsTheLogWithWhatWasGathered) {
-    FakeDisk()[kLogPath].bytes = "\tKill: 1\n\tDeath: 2\n" + std::string(40, '.') + "\tKill: 3\n";
+    FakeDisk()[kGameLogPath].bytes =
+        "\tKill: 1\n\tDeath: 2\n" + std::string(40, '.') + "\tKill: 3\n";
     FailFileOperation("read");
     Import();
     EXPECT_EQ(form_.kill.text, "1");
@@ -146,7 +147,7 @@ TEST_F(GameLogImportTest, AReadErrorEndsTheLogWithWhatWasGathered) {
 }
 
 TEST_F(GameLogImportTest, ImportingAgainAndAgainLeavesNoFileOpen) {
-    FakeDisk()[kLogPath].bytes = std::string(kExampleLog) + std::string(200000, 'z');
+    FakeDisk()[kGameLogPath].bytes = std::string(kExampleLog) + std::string(200000, 'z');
     for (int run = 0; run < 50; ++run) {
         Import();
     }
@@ -154,8 +155,6 @@ TEST_F(GameLogImportTest, ImportingAgainAndAgainLeavesNoFileOpen) {
     EXPECT_EQ(form_.history.Values().size(), 2U);
     EXPECT_EQ(form_.kill.text, "10");
 }
-
-}  // namespace
 
 // A log the player gives goes the game's log's way, with its own answers where that ends early.
 class GivenLogTest : public GameLogImportTest {
@@ -170,7 +169,7 @@ protected:
 };
 
 TEST_F(GivenLogTest, FillsTheFormExactlyAsTheGamesLogWithTheSameBytes) {
-    FakeDisk()[kLogPath].bytes = kExampleLog;
+    FakeDisk()[kGameLogPath].bytes = kExampleLog;
     Import();
     const std::vector<std::string> fromGame = FormTexts();
 
@@ -237,3 +236,5 @@ TEST_F(GivenLogTest, ACountAloneIsEnough) {
     EXPECT_EQ(form_.kill.text, "7");
     EXPECT_EQ(form_.name.text, "Before");
 }
+
+}  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "commands/data_file_commands.h"
+#include "commands/messages.h"
 #include "history/data_file_format.h"
 #include "tests/support/example_files.h"
 #include "tests/support/fake_files.h"
@@ -17,8 +18,6 @@
 
 namespace {
 
-constexpr const char* kDataFile = "kddata.ioy";
-constexpr const char* kSaved = "保存しました。";
 constexpr const char* kOpenError = "ファイルのオープンエラー.";
 constexpr const char* kWriteError = "ファイルの書き込みエラー.";
 
@@ -84,7 +83,7 @@ void ExpectARestartGoesOn(std::string_view dataFile) {
 
     const std::size_t filesBefore = FakeDisk().size();
     SaveDataFile(restarted.state);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{kSaved});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{std::string(kSavedText)});
     EXPECT_EQ(FakeDisk().size(), filesBefore) << "a Save leaves nothing of its own beside it";
     const std::optional<DataFileContents> saved = ParseDataFile(FakeDisk()[kDataFile].bytes);
     ASSERT_TRUE(saved.has_value());
@@ -151,8 +150,8 @@ TEST(SaveUnderFaults, ACrashBetweenAnyTwoOperationsLeavesTheOldFileOrTheNewWhole
         EXPECT_EQ(crashed, at < operations.size());
         const std::string onDisk = FakeDisk()[kDataFile].bytes;
         EXPECT_EQ(onDisk, at > move ? kNewDataFile : kExampleDataFile);
-        EXPECT_EQ(BoxTexts(),
-                  crashed ? std::vector<std::string>{} : std::vector<std::string>{kSaved})
+        EXPECT_EQ(BoxTexts(), crashed ? std::vector<std::string>{}
+                                      : std::vector<std::string>{std::string(kSavedText)})
             << "only a Save that replaced the file says so";
         ExpectARestartGoesOn(onDisk);
     }

@@ -7,13 +7,13 @@
 
 #include "commands/messages.h"
 #include "platform/window_text.h"
+#include "res/version.h"
 #include "tests/support/example_files.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_form.h"
 
 namespace {
 
-constexpr int kEditUpdate = 0x0400;  // EN_UPDATE
 constexpr int kEditChange = 0x0300;  // EN_CHANGE
 
 struct RouteCase {
@@ -33,17 +33,17 @@ TEST_P(RouteCommandTest, RoutesByIdAndNotificationCode) {
 }
 
 constexpr CommandRoute kRecalculate{.recalculate = true};
-constexpr CommandRoute kNothing{};
+constexpr CommandRoute kNoRoute{};
 constexpr CommandRoute kSave{.action = CommandAction::Save};
 
 INSTANTIATE_TEST_SUITE_P(CountFields, RouteCommandTest,
                          testing::Values(RouteCase{1005, kEditUpdate, kRecalculate},
                                          RouteCase{1006, kEditUpdate, kRecalculate},
-                                         RouteCase{1005, kEditChange, kNothing},
-                                         RouteCase{1006, 0, kNothing},
-                                         RouteCase{1003, kEditUpdate, kNothing},
-                                         RouteCase{1004, kEditUpdate, kNothing},
-                                         RouteCase{1007, kEditUpdate, kNothing}));
+                                         RouteCase{1005, kEditChange, kNoRoute},
+                                         RouteCase{1006, 0, kNoRoute},
+                                         RouteCase{1003, kEditUpdate, kNoRoute},
+                                         RouteCase{1004, kEditUpdate, kNoRoute},
+                                         RouteCase{1007, kEditUpdate, kNoRoute}));
 
 // The action follows the id alone, whatever the notification code.
 INSTANTIATE_TEST_SUITE_P(
@@ -55,8 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RouteCase{1008, kEditUpdate, kSave},
                     RouteCase{1009, 0, {.action = CommandAction::ImportGameLog}},
                     RouteCase{1009, 0xFFFF, {.action = CommandAction::ImportGameLog}},
-                    RouteCase{999, 0, kNothing}, RouteCase{1001, 0, kNothing},
-                    RouteCase{1010, 0, kNothing}, RouteCase{0, 0, kNothing}));
+                    RouteCase{999, 0, kNoRoute}, RouteCase{1001, 0, kNoRoute},
+                    RouteCase{1010, 0, kNoRoute}, RouteCase{0, 0, kNoRoute}));
 
 TEST(RunCommand, HelpMenuItemsShowTheirBoxesOwnedByTheMainWindow) {
     ResetRecording();
@@ -70,7 +70,7 @@ TEST(RunCommand, HelpMenuItemsShowTheirBoxesOwnedByTheMainWindow) {
     ASSERT_EQ(boxes.size(), 2U);
     EXPECT_EQ(boxes[0].caption, "バージョン情報");
     EXPECT_EQ(boxes[0].text.rfind("Created by ", 0), 0U);
-    EXPECT_TRUE(boxes[0].text.ends_with("\n\n\n\n\nversion: 1.2.2"));
+    EXPECT_TRUE(boxes[0].text.ends_with("\n\n\n\n\nversion: " TALLYMERE_VERSION_TEXT));
     EXPECT_EQ(boxes[0].owner, form.controls.main);
     EXPECT_EQ(boxes[1].caption, "ヘルプ情報");
     EXPECT_EQ(boxes[1].text, "ヘルプは付属のIndex.htmlをご覧ください.");

@@ -1,4 +1,5 @@
 #include "kd/number_scan.h"
+#include "tests/support/edge_values.h"
 
 #include <gtest/gtest.h>
 
@@ -35,8 +36,6 @@ TEST_P(ScanDoubleTest, ScansAsPercentLfWould) {
     EXPECT_EQ(std::signbit(*value), std::signbit(c.expected)) << c.text;
     EXPECT_EQ(position, c.consumed) << c.text;
 }
-
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, ScanDoubleTest,

@@ -3,6 +3,10 @@
 #include <string>
 #include <string_view>
 
+// Where the program keeps its data file, and where the game keeps its log.
+inline constexpr const char* kDataFile = "kddata.ioy";
+inline constexpr const char* kGameLogPath = R"(C:\Nexon\SuddenAttack\error.log)";
+
 // A data file as the program writes it: three values, the last saved with 12 kills and
 // 8 deaths.
 inline constexpr std::string_view kExampleDataFile =

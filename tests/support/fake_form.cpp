@@ -1,13 +1,8 @@
 #include "tests/support/fake_form.h"
 
 #include "commands/window_commands.h"
+#include "platform/window.h"
 #include "res/resource_ids.h"
-
-namespace {
-
-constexpr int kEditUpdate = 0x0400;  // EN_UPDATE
-
-}  // namespace
 
 FakeForm::FakeForm(std::uint32_t historyLimit) {
     state.form = {AsWindow(main),    AsWindow(name),     AsWindow(clan),

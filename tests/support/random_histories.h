@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "history/kd_history.h"
+#include "tests/support/edge_values.h"
 
 // Histories of every kind a data file, a Save or a lent value can make, and some no program
 // makes: repeats, steep jumps, sums that depend on their order, huge values, values beyond the
@@ -24,8 +25,6 @@ public:
 
     // Mostly near one another, where the narrow scales' bounds move with the extremes.
     double Value() {
-        constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-        constexpr double kInfinity = std::numeric_limits<double>::infinity();
         constexpr double kUnusual[] = {kNaN,   kInfinity,    -kInfinity,    0.0,
                                        -0.0,   1e16,         -1e16,         1e300,
                                        -1e300, 2147483648.0, -2147483649.0, 2147483647.9};

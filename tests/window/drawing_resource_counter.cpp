@@ -8,7 +8,7 @@
 
 namespace {
 
-DrawingResourceCounts counts;
+DrawingResourceCounts recorded;
 
 // The functions themselves, taken from their slots before these are redirected: a call by name
 // from here would go through the redirected slot again.
@@ -21,39 +21,39 @@ decltype(&DeleteDC) originalDeleteDC = nullptr;
 decltype(&CreateCompatibleBitmap) originalCreateCompatibleBitmap = nullptr;
 
 HDC WINAPI CountingGetDC(HWND window) {
-    ++counts.contextsObtained;
+    ++recorded.contextsObtained;
     return originalGetDC(window);
 }
 
 int WINAPI CountingReleaseDC(HWND window, HDC context) {
-    ++counts.contextsReleased;
+    ++recorded.contextsReleased;
     return originalReleaseDC(window, context);
 }
 
 HPEN WINAPI CountingCreatePen(int style, int width, COLORREF colour) {
-    ++counts.pensCreated;
+    ++recorded.pensCreated;
     return originalCreatePen(style, width, colour);
 }
 
 BOOL WINAPI CountingDeleteObject(HGDIOBJ object) {
     const DWORD type = GetObjectType(object);
-    counts.pensDeleted += type == OBJ_PEN ? 1 : 0;
-    counts.bitmapsDeleted += type == OBJ_BITMAP ? 1 : 0;
+    recorded.pensDeleted += type == OBJ_PEN ? 1 : 0;
+    recorded.bitmapsDeleted += type == OBJ_BITMAP ? 1 : 0;
     return originalDeleteObject(object);
 }
 
 HDC WINAPI CountingCreateCompatibleDC(HDC context) {
-    ++counts.contextsObtained;
+    ++recorded.contextsObtained;
     return originalCreateCompatibleDC(context);
 }
 
 BOOL WINAPI CountingDeleteDC(HDC context) {
-    ++counts.contextsReleased;
+    ++recorded.contextsReleased;
     return originalDeleteDC(context);
 }
 
 HBITMAP WINAPI CountingCreateCompatibleBitmap(HDC context, int width, int height) {
-    ++counts.bitmapsCreated;
+    ++recorded.bitmapsCreated;
     return originalCreateCompatibleBitmap(context, width, height);
 }
 
@@ -124,7 +124,7 @@ void Write(void** slot, void* function) {
 }  // namespace
 
 DrawingResourceCounter::DrawingResourceCounter() : counting_(FindSlots()) {
-    counts = {};
+    recorded = {};
     if (!counting_) {
         return;
     }
@@ -144,5 +144,5 @@ DrawingResourceCounter::~DrawingResourceCounter() {
 }
 
 DrawingResourceCounts DrawingResourceCounter::Counts() const {
-    return counting_ ? counts : DrawingResourceCounts{};
+    return counting_ ? recorded : DrawingResourceCounts{};
 }

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr std::string_view kExampleLog = kExampleGameLog;
-
 // A drop of one file, as the shell hands it to the window: a DROPFILES header, then the path
 // in UTF-16 and an empty string ending the list.
 HDROP DropOf(const std::string& path) {
@@ -59,7 +57,7 @@ protected:
 };
 
 TEST_F(GivenLogTest, ADroppedLogFillsTheFormAsTheGamesLogDoes) {
-    PlaceGameLog(kExampleLog);
+    PlaceGameLog(kExampleGameLog);
     Start();
     SendMessageW(window_, WM_COMMAND, 1009, 0);
     PumpMessages();
@@ -71,7 +69,7 @@ TEST_F(GivenLogTest, ADroppedLogFillsTheFormAsTheGamesLogDoes) {
     // In a folder whose name the ANSI code page may not hold, with a blank in it.
     const std::string folder = folder_ + "\\ログ 置き場";
     ASSERT_TRUE(MakeFolder(folder));
-    WriteFileBytes(folder + "\\error.log", kExampleLog);
+    WriteFileBytes(folder + "\\error.log", kExampleGameLog);
     Start();
     MessageBoxCatcher catcher;
     Drop(folder + "\\error.log");
@@ -126,7 +124,7 @@ TEST(ProgramWithALog, ImportsTheFileItIsStartedWith) {
     const std::string folder = EnterFreshWorkingFolder();
     const std::string logFolder = folder + "\\ログ 置き場";
     ASSERT_TRUE(MakeFolder(logFolder));
-    WriteFileBytes(logFolder + "\\error.log", kExampleLog);
+    WriteFileBytes(logFolder + "\\error.log", kExampleGameLog);
     LaunchedProgram program =
         LaunchProgram(ProgramPath(), folder, "\"" + logFolder + "\\error.log\"");
     ASSERT_NE(program.window, nullptr);
@@ -141,7 +139,7 @@ TEST_F(GivenLogTest, ALogDeeperThanMaxPathIsImported) {
         folder += "\\" + std::string(60, 'd');
         ASSERT_TRUE(MakeFolder(R"(\\?\)" + folder));
     }
-    WriteFileBytes(R"(\\?\)" + folder + "\\error.log", kExampleLog);
+    WriteFileBytes(R"(\\?\)" + folder + "\\error.log", kExampleGameLog);
     Start();
     MessageBoxCatcher catcher;
     Drop(folder + "\\error.log");
@@ -159,7 +157,7 @@ TEST(ProgramWithALog, AnEmptyArgumentStartsItAsIfNoneWereGiven) {
 }
 
 TEST(ProgramWithALog, F5ImportsTheGamesLogFromAField) {
-    PlaceGameLog(kExampleLog);
+    PlaceGameLog(kExampleGameLog);
     const std::string folder = EnterFreshWorkingFolder();
     LaunchedProgram program = LaunchProgram(ProgramPath(), folder);
     ASSERT_NE(program.window, nullptr);

@@ -12,7 +12,6 @@ namespace {
 
 constexpr const char* kLogPath = kGameLogPath;
 constexpr WPARAM kImportLog = 1009;
-constexpr std::string_view kExampleLog = kExampleGameLog;
 
 class LogImportTest : public FormWindowTest {
 protected:
@@ -38,7 +37,7 @@ protected:
 
 TEST_F(LogImportTest, FillsTheFormFromTheLogAndTheResultsFollow) {
     Start();
-    PlaceLog(kExampleLog);
+    PlaceLog(kExampleGameLog);
     MessageBoxCatcher catcher;
     Import();
     EXPECT_TRUE(catcher.Caught().empty()) << "a successful import says nothing";
@@ -109,7 +108,7 @@ TEST_F(LogImportTest, WithoutTheLogShowsTheFailureBoxAndChangesNothing) {
 }
 
 TEST_F(LogImportTest, ReadsTheLogWhileTheGameWritesItAndLeavesItFree) {
-    PlaceLog(kExampleLog);
+    PlaceLog(kExampleGameLog);
     Start();
     {
         // The game holds its log open for writing and lets others read and write it.

@@ -21,7 +21,7 @@ namespace {
 // Beyond the chart's panel on every side of the client area.
 constexpr int kWidth = 560;
 constexpr int kHeight = 300;
-constexpr std::uint32_t kWhite = 0x00FFFFFF;
+constexpr std::uint32_t kWhitePixel = 0x00FFFFFF;
 
 // A white 32-bit bitmap in a memory device context, drawn on as the window is.
 class MemoryCanvas {
@@ -69,7 +69,7 @@ TEST(PlotPixels, JoinedRunsLightTheSamePixelsAsOneSegmentPerPairOfValues) {
             for (const ChartScale& scale : {ComputeChartScale(values), ChartScale{50, 1, 20}}) {
                 const std::vector<std::uint32_t> expected =
                     canvas.Drawn(ReferencePlotPrimitives(values, scale));
-                ASSERT_NE(std::count(expected.begin(), expected.end(), kWhite),
+                ASSERT_NE(std::count(expected.begin(), expected.end(), kWhitePixel),
                           static_cast<std::ptrdiff_t>(expected.size()))
                     << "nothing drawn for " << count << " values";
                 const std::vector<std::uint32_t> drawn =

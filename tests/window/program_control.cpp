@@ -8,16 +8,16 @@
 
 namespace {
 
-struct WindowSearch {
+struct BoxSearch {
     DWORD processId;
     HWND window;
 };
 
 HWND MessageBoxOf(DWORD processId) {
-    WindowSearch search{processId, nullptr};
+    BoxSearch search{processId, nullptr};
     EnumWindows(
         [](HWND window, LPARAM lParam) -> BOOL {
-            auto* found = reinterpret_cast<WindowSearch*>(lParam);
+            auto* found = reinterpret_cast<BoxSearch*>(lParam);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
             if (owner == found->processId && ClassName(window) == "#32770") {

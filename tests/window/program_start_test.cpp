@@ -110,7 +110,7 @@ TEST(ProgramDataFile, ADropOnTheIconUsesTheDataFileBesideTheProgram) {
 
 TEST(ProgramDataFile, AnArgumentFromAnotherFolderKeepsThatFoldersFile) {
     const Layout layout = MakeLayout();
-    const std::string work = layout.logFolder + "\\..\\program\\..";  // the root, by another name
+    const std::string work = layout.logFolder + R"(\..\program\..)";  // the root, by another name
     WriteFileBytes(work + "\\kddata.ioy", "[Info Of You]\r\nNAME = A\r\nCLAN = Beta\r\n");
     LaunchedProgram program = LaunchProgram(layout.program, work, "\"" + layout.log + "\"");
     ASSERT_NE(program.window, nullptr);

@@ -45,8 +45,7 @@ Form FormOf(HWND window);
 // The texts of the four fields and the four result boxes, in that order.
 std::array<std::string, 8> FormTexts(const Form& form);
 
-// The game's log where the game keeps it, and its removal.
-inline constexpr const char* kGameLogPath = R"(C:\Nexon\SuddenAttack\error.log)";
+// The game's log where the game keeps it (kGameLogPath), and its removal.
 void PlaceGameLog(std::string_view bytes);
 void RemoveGameLog();
 
