@@ -35,6 +35,8 @@ struct DataFileContents {
     std::vector<double> values;  // oldest first; finite values only
     std::optional<std::int32_t> kills;
     std::optional<std::int32_t> deaths;
+
+    bool operator==(const DataFileContents&) const = default;
 };
 
 // Reads what it can and never fails. A file that is nothing but "[Info Of You]" without a line

@@ -12,6 +12,7 @@
 #include "gamelog/log_examination.h"
 #include "gamelog/log_pieces.h"
 #include "tests/benchmarks/ratio_reporter.h"
+#include "tests/support/example_files.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_form.h"
 
@@ -67,19 +68,12 @@ void ExamineLog(benchmark::State& state) {
 }
 
 constexpr const char* kNickLogPath = "nicks.log";
+constexpr std::string_view kNickLine = "\tNick: Player01\r\n";
 constexpr std::size_t kNickLogBytes = std::size_t{10} << 20U;
 int nameFieldSets = 0;
 
-void PlaceNickLog() {
-    ResetFakeDisk();
-    std::string& log = FakeDisk()[kNickLogPath].bytes;
-    for (int line = 0; log.size() < kNickLogBytes; ++line) {
-        log += "\tNick: Player" + std::to_string(line % 100) + "\r\n";
-    }
-}
-
 void ImportNickLog(benchmark::State& state) {
-    PlaceNickLog();
+    FakeDisk()[kNickLogPath].bytes = Repeated(kNickLine, kNickLogBytes / kNickLine.size());
     while (state.KeepRunning()) {
         FakeForm form;
         nameFieldSets = 0;

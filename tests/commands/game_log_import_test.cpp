@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr const char* kLogPath = kGameLogPath;
+
 constexpr std::string_view kExampleLog =
     "[2026-12-01 20:14:03] match ended\r\n"
     "\tNick: Player01\r\n"
@@ -53,13 +55,13 @@ protected:
 
 TEST_F(GameLogImportTest, TheNicknameIsReadInTheAnsiCodePage) {
     // The tests' ANSI code page is Latin-1: the byte E9 is "é".
-    FakeDisk()[kGameLogPath].bytes = "\tNick: Ren\xE9\r\n";
+    FakeDisk()[kLogPath].bytes = "\tNick: Ren\xE9\r\n";
     Import();
     EXPECT_EQ(form_.name.text, "Ren\xC3\xA9");
 }
 
 TEST_F(GameLogImportTest, FillsNameAndCountsAndTheResultsFollow) {
-    FakeDisk()[kGameLogPath].bytes = kExampleLog;
+    FakeDisk()[kLogPath].bytes = kExampleLog;
     Import();
     EXPECT_EQ(form_.name.text, "Player01");
     EXPECT_EQ(form_.kill.text, "10");
@@ -92,14 +94,14 @@ TEST_F(GameLogImportTest, WithoutALogTellsSoAndChangesNothing) {
 }
 
 TEST_F(GameLogImportTest, ALockedLogCannotBeOpenedEither) {
-    FakeDisk()[kGameLogPath] = {.bytes = std::string(kExampleLog), .locked = true};
+    FakeDisk()[kLogPath] = {.bytes = std::string(kExampleLog), .locked = true};
     Import();
     EXPECT_EQ(RecordedMessageBoxes().size(), 1U);
     EXPECT_EQ(form_.name.text, "Before");
 }
 
 TEST_F(GameLogImportTest, ACountTheLogLacksKeepsItsField) {
-    FakeDisk()[kGameLogPath].bytes = "\tNick: Player01\n\tDeath: 9\n";
+    FakeDisk()[kLogPath].bytes = "\tNick: Player01\n\tDeath: 9\n";
     form_.kill.text = "3";
     Import();
     EXPECT_EQ(form_.kill.text, "3");
@@ -109,7 +111,7 @@ TEST_F(GameLogImportTest, ACountTheLogLacksKeepsItsField) {
 }
 
 TEST_F(GameLogImportTest, ALogWithoutNickOrCountsLeavesTheFields) {
-    FakeDisk()[kGameLogPath].bytes = "\tNickname: X\nloading map\n";
+    FakeDisk()[kLogPath].bytes = "\tNickname: X\nloading map\n";
     form_.kill.text = "1";
     form_.death.text = "1";
     Import();
@@ -121,14 +123,14 @@ TEST_F(GameLogImportTest, ALogWithoutNickOrCountsLeavesTheFields) {
 }
 
 TEST_F(GameLogImportTest, NameFieldIsWrittenOnceWithTheLastNicknameCutToTheBuffer) {
-    FakeDisk()[kGameLogPath].bytes = "\tNick: A\n\tNick: " + std::string(100, 'b') + "\n\tNick:\n";
+    FakeDisk()[kLogPath].bytes = "\tNick: A\n\tNick: " + std::string(100, 'b') + "\n\tNick:\n";
     Import();
     EXPECT_EQ(nameWrites_, 1);
     EXPECT_EQ(form_.name.text, std::string(63, 'b'));
 }
 
 TEST_F(GameLogImportTest, ANegativeCountIsSetAndTheResultsStayAsTheyWere) {
-    FakeDisk()[kGameLogPath].bytes = "\tKill: -3\n\tDeath: 5\n";
+    FakeDisk()[kLogPath].bytes = "\tKill: -3\n\tDeath: 5\n";
     form_.kdResult.text = "earlier";
     Import();
     EXPECT_EQ(form_.kill.text, "-3");
@@ -138,8 +140,7 @@ TEST_F(GameLogImportTest, ANegativeCountIsSetAndTheResultsStayAsTheyWere) {
 }
 
 TEST_F(GameLogImportTest, AReadErrorEndsTheLogWithWhatWasGathered) {
-    FakeDisk()[kGameLogPath].bytes =
-        "\tKill: 1\n\tDeath: 2\n" + std::string(40, '.') + "\tKill: 3\n";
+    FakeDisk()[kLogPath].bytes = "\tKill: 1\n\tDeath: 2\n" + std::string(40, '.') + "\tKill: 3\n";
     FailFileOperation("read");
     Import();
     EXPECT_EQ(form_.kill.text, "1");
@@ -147,7 +148,7 @@ TEST_F(GameLogImportTest, AReadErrorEndsTheLogWithWhatWasGathered) {
 }
 
 TEST_F(GameLogImportTest, ImportingAgainAndAgainLeavesNoFileOpen) {
-    FakeDisk()[kGameLogPath].bytes = std::string(kExampleLog) + std::string(200000, 'z');
+    FakeDisk()[kLogPath].bytes = std::string(kExampleLog) + std::string(200000, 'z');
     for (int run = 0; run < 50; ++run) {
         Import();
     }
@@ -169,7 +170,7 @@ protected:
 };
 
 TEST_F(GivenLogTest, FillsTheFormExactlyAsTheGamesLogWithTheSameBytes) {
-    FakeDisk()[kGameLogPath].bytes = kExampleLog;
+    FakeDisk()[kLogPath].bytes = kExampleLog;
     Import();
     const std::vector<std::string> fromGame = FormTexts();
 

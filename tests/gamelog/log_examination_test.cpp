@@ -7,28 +7,26 @@
 #include <string>
 #include <vector>
 
-#include "kd/int32_range.h"
-#include "tests/support/edge_values.h"
 #include "tests/support/log_chunks.h"
 #include "tests/support/log_examination_of_pieces.h"
 
 namespace {
 
-struct ExaminedPiece {
+struct PieceCase {
     std::string piece;
     std::optional<std::string> name;
     std::optional<std::int32_t> kills;
     std::optional<std::int32_t> deaths;
 };
 
-void PrintTo(const ExaminedPiece& c, std::ostream* out) {
+void PrintTo(const PieceCase& c, std::ostream* out) {
     *out << testing::PrintToString(c.piece);
 }
 
-class ExamineOnePieceTest : public testing::TestWithParam<ExaminedPiece> {};
+class ExamineOnePieceTest : public testing::TestWithParam<PieceCase> {};
 
 TEST_P(ExamineOnePieceTest, YieldsWhatTheScansTake) {
-    const ExaminedPiece& c = GetParam();
+    const PieceCase& c = GetParam();
     const std::vector<std::string> pieces = {c.piece};
     const LogFindings findings = ExamineLogPieces(pieces);
     EXPECT_EQ(findings.name, c.name);
@@ -36,30 +34,30 @@ TEST_P(ExamineOnePieceTest, YieldsWhatTheScansTake) {
     EXPECT_EQ(findings.deaths, c.deaths);
 }
 
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+
 INSTANTIATE_TEST_SUITE_P(
     Pieces, ExamineOnePieceTest,
-    testing::Values(
-        ExaminedPiece{"\tNick: Player01\n", "Player01", {}, {}},
-        ExaminedPiece{"\tKill: 152\n", {}, 152, {}}, ExaminedPiece{"\tDeath: 98\n", {}, {}, 98},
-        ExaminedPiece{"  \tNick: Player01\n", "Player01", {}, {}},
-        ExaminedPiece{"Kill: 7\n", {}, 7, {}}, ExaminedPiece{"    Kill:7\n", {}, 7, {}},
-        ExaminedPiece{"Death:-2", {}, {}, -2}, ExaminedPiece{"\tKill: +12\n", {}, 12, {}},
-        // Without a tab directly before it, Nick is not looked for.
-        ExaminedPiece{"Nick: Player01\n", {}, {}, {}},
-        ExaminedPiece{"\tNick: Two Words\n", "Two", {}, {}},
-        // The import cuts it, in whole characters of the code page.
-        ExaminedPiece{"\tNick: " + std::string(200, 'm'), std::string(200, 'm'), {}, {}},
-        ExaminedPiece{"\tNick:\x82\xa0\x82\xa2\r\n", "\x82\xa0\x82\xa2", {}, {}},
-        // The contained keyword passes the test, the scan from the start fails.
-        ExaminedPiece{"\tNickname: X\n", {}, {}, {}}, ExaminedPiece{"\tNick: \n", {}, {}, {}},
-        ExaminedPiece{"\tTotalKill: 5\n", {}, {}, {}},
-        ExaminedPiece{"\tKill: 10\tDeath: 5\n", {}, 10, {}},
-        ExaminedPiece{"\tkill: 3\n", {}, {}, {}}, ExaminedPiece{"\tKill: -\n", {}, {}, {}},
-        ExaminedPiece{"\tKill: 99999999999\n", {}, kInt32Max, {}},
-        ExaminedPiece{"\tDeath: -2147483649\n", {}, {}, kInt32Min},
-        // Past a NUL byte, strstr and sscanf see nothing.
-        ExaminedPiece{std::string("\tNick: A\0B\n", 11), "A", {}, {}},
-        ExaminedPiece{std::string("\0\tKill: 5\n", 10), {}, {}, {}}));
+    testing::Values(PieceCase{"\tNick: Player01\n", {"Player01"}, {}, {}},
+                    PieceCase{"\tKill: 152\n", {}, 152, {}}, PieceCase{"\tDeath: 98\n", {}, {}, 98},
+                    PieceCase{"  \tNick: Player01\n", {"Player01"}, {}, {}},
+                    PieceCase{"Kill: 7\n", {}, 7, {}}, PieceCase{"    Kill:7\n", {}, 7, {}},
+                    PieceCase{"Death:-2", {}, {}, -2}, PieceCase{"\tKill: +12\n", {}, 12, {}},
+                    // Without a tab directly before it, Nick is not looked for.
+                    PieceCase{"Nick: Player01\n", {}, {}, {}},
+                    PieceCase{"\tNick: Two Words\n", {"Two"}, {}, {}},
+                    PieceCase{"\tNick:\x82\xa0\x82\xa2\r\n", {"\x82\xa0\x82\xa2"}, {}, {}},
+                    // The contained keyword passes the test, the scan from the start fails.
+                    PieceCase{"\tNickname: X\n", {}, {}, {}}, PieceCase{"\tNick: \n", {}, {}, {}},
+                    PieceCase{"\tTotalKill: 5\n", {}, {}, {}},
+                    PieceCase{"\tKill: 10\tDeath: 5\n", {}, 10, {}},
+                    PieceCase{"\tkill: 3\n", {}, {}, {}}, PieceCase{"\tKill: -\n", {}, {}, {}},
+                    PieceCase{"\tKill: 99999999999\n", {}, kMax, {}},
+                    PieceCase{"\tDeath: -2147483649\n", {}, {}, kMin},
+                    // Past a NUL byte, strstr and sscanf see nothing.
+                    PieceCase{std::string("\tNick: A\0B\n", 11), {"A"}, {}, {}},
+                    PieceCase{std::string("\0\tKill: 5\n", 10), {}, {}, {}}));
 
 TEST(ExamineLogPieces, TheLastPieceThatScansWins) {
     const std::vector<std::string> pieces = {

@@ -9,7 +9,7 @@
 
 namespace {
 
-struct PieceCase {
+struct SplitCase {
     std::string log;
     std::vector<std::string> pieces;
 };
@@ -17,14 +17,14 @@ struct PieceCase {
 const std::string k254(254, 'x');
 const std::string k255(255, 'x');
 
-void PrintTo(const PieceCase& c, std::ostream* out) {
+void PrintTo(const SplitCase& c, std::ostream* out) {
     *out << testing::PrintToString(c.log);
 }
 
-class LogPieceSplitterTest : public testing::TestWithParam<PieceCase> {};
+class LogPieceSplitterTest : public testing::TestWithParam<SplitCase> {};
 
 TEST_P(LogPieceSplitterTest, CutsAsTextModeFgetsWithA256ByteBuffer) {
-    const PieceCase& c = GetParam();
+    const SplitCase& c = GetParam();
     // However the bytes arrive, a carriage return at the end of a chunk included.
     for (const std::size_t chunkSize : {c.log.size() + 1, std::size_t{1}, std::size_t{2},
                                         std::size_t{3}, std::size_t{7}, std::size_t{256}}) {
@@ -34,15 +34,15 @@ TEST_P(LogPieceSplitterTest, CutsAsTextModeFgetsWithA256ByteBuffer) {
 
 INSTANTIATE_TEST_SUITE_P(
     Logs, LogPieceSplitterTest,
-    testing::Values(PieceCase{"", {}}, PieceCase{"a\r\nb\r\n", {"a\n", "b\n"}},
-                    PieceCase{"a\nb", {"a\n", "b"}},
+    testing::Values(SplitCase{"", {}}, SplitCase{"a\r\nb\r\n", {"a\n", "b\n"}},
+                    SplitCase{"a\nb", {"a\n", "b"}},
                     // A return not followed by a line feed is an ordinary character.
-                    PieceCase{"a\rb\r", {"a\rb\r"}}, PieceCase{"\r\r\n\n", {"\r\n", "\n"}},
-                    PieceCase{std::string("a\0b\n", 4), {std::string("a\0b\n", 4)}},
+                    SplitCase{"a\rb\r", {"a\rb\r"}}, SplitCase{"\r\r\n\n", {"\r\n", "\n"}},
+                    SplitCase{std::string("a\0b\n", 4), {std::string("a\0b\n", 4)}},
                     // 254 characters and the line feed fill one piece; 255 leave the line
                     // feed a piece of its own. The dropped return takes no room.
-                    PieceCase{k254 + "\n", {k254 + "\n"}}, PieceCase{k254 + "\r\n", {k254 + "\n"}},
-                    PieceCase{k255 + "\r\nb", {k255, "\n", "b"}},
-                    PieceCase{k255 + k255 + "yz", {k255, k255, "yz"}}));
+                    SplitCase{k254 + "\n", {k254 + "\n"}}, SplitCase{k254 + "\r\n", {k254 + "\n"}},
+                    SplitCase{k255 + "\r\nb", {k255, "\n", "b"}},
+                    SplitCase{k255 + k255 + "yz", {k255, k255, "yz"}}));
 
 }  // namespace

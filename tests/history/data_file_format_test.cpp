@@ -34,7 +34,7 @@ TEST(ParseDataFile, NamesAndClansComeBackWhole) {
     // A full-width space (code page 932 bytes 81 40) is no white space to the reader either.
     for (const std::string& name :
          std::vector<std::string>{"Two Words", "  leading", "trailing  ", "全角　空白",
-                                  std::string(300, 'n'), "tab\tinside", "Ta\rro"}) {
+                                  std::string(300, 'n'), "tab\tinside"}) {
         const std::string file = ComposeDataFile(name, name + "!", {}, 1, 1, 50.0);
         const std::optional<DataFileContents> contents = ParseDataFile(file);
         ASSERT_TRUE(contents.has_value());

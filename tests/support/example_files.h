@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -34,9 +35,9 @@ inline std::string EveryByteValueOnce() {
 }
 
 // `text` written `times` times in a row: long names of many-byte characters.
-inline std::string Repeated(std::string_view text, int times) {
+inline std::string Repeated(std::string_view text, std::size_t times) {
     std::string repeated;
-    for (int i = 0; i < times; ++i) {
+    for (std::size_t i = 0; i < times; ++i) {
         repeated += text;
     }
     return repeated;

@@ -20,8 +20,8 @@ std::vector<RecordedDrawing>& DrawingLog() {
     return log;
 }
 
-std::vector<RecordedInvalidation>& InvalidationLog() {
-    static std::vector<RecordedInvalidation> log;
+std::vector<Area>& InvalidationLog() {
+    static std::vector<Area> log;
     return log;
 }
 
@@ -45,7 +45,7 @@ const std::vector<RecordedDrawing>& RecordedDrawings() {
     return DrawingLog();
 }
 
-const std::vector<RecordedInvalidation>& RecordedInvalidations() {
+const std::vector<Area>& RecordedInvalidations() {
     return InvalidationLog();
 }
 
@@ -86,8 +86,8 @@ void ShowMessageBox(Window owner, std::string_view text, std::string_view captio
     MessageBoxLog().push_back({owner, std::string(text), std::string(caption)});
 }
 
-void DrawPrimitives(Canvas canvas, std::span<const ChartPrimitive> primitives) {
-    DrawingLog().push_back({canvas.context, canvas.dpi, {primitives.begin(), primitives.end()}});
+void DrawPrimitives(Canvas /*canvas*/, std::span<const ChartPrimitive> primitives) {
+    DrawingLog().push_back({{primitives.begin(), primitives.end()}});
 }
 
 void DrawLabelTexts(Canvas /*canvas*/, std::span<const LabelText> /*labels*/,
@@ -95,6 +95,6 @@ void DrawLabelTexts(Canvas /*canvas*/, std::span<const LabelText> /*labels*/,
     ++labelPaints;
 }
 
-void InvalidateArea(Window window, const Area& area) {
-    InvalidationLog().push_back({window, area});
+void InvalidateArea(Window /*window*/, const Area& area) {
+    InvalidationLog().push_back(area);
 }

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "drawing/primitives.h"
-#include "platform/drawing.h"
 #include "platform/window.h"
 
 // A stand-in for the Windows side of the program, linked into the native tests: windows are
@@ -23,17 +22,9 @@ struct RecordedMessageBox {
     std::string caption;
 };
 
-// One DrawPrimitives call: one list of primitives drawn on a canvas.
+// One DrawPrimitives call.
 struct RecordedDrawing {
-    DrawingContext context = nullptr;
-    int dpi = 0;
     std::vector<ChartPrimitive> primitives;
-};
-
-// One InvalidateArea call: a part of a window to be painted again.
-struct RecordedInvalidation {
-    Window window = nullptr;
-    Area area;
 };
 
 Window AsWindow(FakeWindow& window);
@@ -41,6 +32,6 @@ Window AsWindow(FakeWindow& window);
 // Everything shown, drawn or invalidated since the last ResetRecording().
 const std::vector<RecordedMessageBox>& RecordedMessageBoxes();
 const std::vector<RecordedDrawing>& RecordedDrawings();
-const std::vector<RecordedInvalidation>& RecordedInvalidations();
+const std::vector<Area>& RecordedInvalidations();  // the parts asked to be painted again
 int RecordedLabelPaints();
 void ResetRecording();

@@ -150,47 +150,18 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"Zoë", "アルファ", 1252, "Zo\xC3\xAB", true}));
 
 // A name or a clan loaded and left as it was goes back into the file as it came, whatever its
-// bytes: decoded from the code page and encoded again, some would change.
-struct LoadedBytesCase {
-    const char* description;
-    UINT codePage;  // 0: every code page
-    std::string nameAndClan;
-};
-
-class LoadedBytesTest : public FormWindowTest,
-                        public testing::WithParamInterface<LoadedBytesCase> {};
-
-TEST_P(LoadedBytesTest, AreSavedAsTheyCameAndShownTheSameAfterARestart) {
-    const LoadedBytesCase& c = GetParam();
-    if (c.codePage != 0 && GetACP() != c.codePage) {
-        GTEST_SKIP() << "for code page " << c.codePage;
-    }
-    const std::string header = "[Info Of You]\r\n" + c.nameAndClan;
+// bytes. Decoded from code page 932 and encoded again, a lead byte alone (as a cut at 254 bytes
+// leaves it) and characters that 932 maps to others would change; on every code page, a CR.
+TEST_F(CodePageWindowTest, ANameAndClanLeftAsLoadedAreSavedAsTheyCame) {
+    const std::string header = GetACP() == kJapanese
+                                   ? "[Info Of You]\r\nNAME = Zo\x82\r\nCLAN = \x87\x90\xED\x40\r\n"
+                                   : "[Info Of You]\r\nNAME = Ta\rro\r\nCLAN = Al\rpha\r\n";
     WriteFileBytes(DataFilePath(), header + "K = 3 D = 1 K/D = 75.000\r\n");
     Start();
-    const std::string shownName = WindowText(form_.name);
-    MessageBoxCatcher catcher;
+    const MessageBoxCatcher catcher;
     SendMessageW(form_.save, BM_CLICK, 0, 0);
     PumpMessages();
-    ASSERT_EQ(catcher.Caught().size(), 1U);
-    EXPECT_EQ(catcher.Caught()[0].text, "保存しました。");
     EXPECT_TRUE(ReadFileBytes(DataFilePath()).starts_with(header)) << ReadFileBytes(DataFilePath());
-
-    DestroyWindow(window_);
-    PumpMessages();
-    Start();
-    EXPECT_EQ(WindowText(form_.name), shownName);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, LoadedBytesTest,
-    testing::Values(LoadedBytesCase{"a lead byte alone, as a cut at 254 bytes leaves it", kJapanese,
-                                    "NAME = Zo\x82\r\nCLAN = Alpha\r\n"},
-                    LoadedBytesCase{"characters that code page 932 maps to others", kJapanese,
-                                    "NAME = Taro\r\nCLAN = \x87\x90\xED\x40\r\n"},
-                    LoadedBytesCase{"UTF-8 saved by an editor without the mark", 0,
-                                    "NAME = \xE5\xA4\xAA\xE9\x83\x8E\r\nCLAN = Alpha\r\n"},
-                    LoadedBytesCase{"a carriage return inside the name and the clan", 0,
-                                    "NAME = Ta\rro\r\nCLAN = Al\rpha\r\n"}));
 
 }  // namespace

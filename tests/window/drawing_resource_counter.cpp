@@ -16,9 +16,6 @@ decltype(&GetDC) originalGetDC = nullptr;
 decltype(&ReleaseDC) originalReleaseDC = nullptr;
 decltype(&CreatePen) originalCreatePen = nullptr;
 decltype(&DeleteObject) originalDeleteObject = nullptr;
-decltype(&CreateCompatibleDC) originalCreateCompatibleDC = nullptr;
-decltype(&DeleteDC) originalDeleteDC = nullptr;
-decltype(&CreateCompatibleBitmap) originalCreateCompatibleBitmap = nullptr;
 
 HDC WINAPI CountingGetDC(HWND window) {
     ++recorded.contextsObtained;
@@ -36,25 +33,10 @@ HPEN WINAPI CountingCreatePen(int style, int width, COLORREF colour) {
 }
 
 BOOL WINAPI CountingDeleteObject(HGDIOBJ object) {
-    const DWORD type = GetObjectType(object);
-    recorded.pensDeleted += type == OBJ_PEN ? 1 : 0;
-    recorded.bitmapsDeleted += type == OBJ_BITMAP ? 1 : 0;
+    if (GetObjectType(object) == OBJ_PEN) {
+        ++recorded.pensDeleted;
+    }
     return originalDeleteObject(object);
-}
-
-HDC WINAPI CountingCreateCompatibleDC(HDC context) {
-    ++recorded.contextsObtained;
-    return originalCreateCompatibleDC(context);
-}
-
-BOOL WINAPI CountingDeleteDC(HDC context) {
-    ++recorded.contextsReleased;
-    return originalDeleteDC(context);
-}
-
-HBITMAP WINAPI CountingCreateCompatibleBitmap(HDC context, int width, int height) {
-    ++recorded.bitmapsCreated;
-    return originalCreateCompatibleBitmap(context, width, height);
 }
 
 struct Redirection {
@@ -64,7 +46,7 @@ struct Redirection {
     void** slot = nullptr;
 };
 
-std::array<Redirection, 7> redirections{{
+std::array<Redirection, 4> redirections{{
     {"GetDC", reinterpret_cast<void*>(&CountingGetDC), reinterpret_cast<void**>(&originalGetDC)},
     {"ReleaseDC", reinterpret_cast<void*>(&CountingReleaseDC),
      reinterpret_cast<void**>(&originalReleaseDC)},
@@ -72,12 +54,6 @@ std::array<Redirection, 7> redirections{{
      reinterpret_cast<void**>(&originalCreatePen)},
     {"DeleteObject", reinterpret_cast<void*>(&CountingDeleteObject),
      reinterpret_cast<void**>(&originalDeleteObject)},
-    {"CreateCompatibleDC", reinterpret_cast<void*>(&CountingCreateCompatibleDC),
-     reinterpret_cast<void**>(&originalCreateCompatibleDC)},
-    {"DeleteDC", reinterpret_cast<void*>(&CountingDeleteDC),
-     reinterpret_cast<void**>(&originalDeleteDC)},
-    {"CreateCompatibleBitmap", reinterpret_cast<void*>(&CountingCreateCompatibleBitmap),
-     reinterpret_cast<void**>(&originalCreateCompatibleBitmap)},
 }};
 
 template <class T>

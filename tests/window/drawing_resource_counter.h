@@ -1,8 +1,7 @@
 #pragma once
 
-// Counts the device contexts (window and memory ones), pens and bitmaps that this test program
-// obtains and gives back, by redirecting its own imports of the functions that make and free
-// them while a counter
+// Counts the device contexts and pens that this test program obtains and gives back, by
+// redirecting its own imports of GetDC, ReleaseDC, CreatePen and DeleteObject while a counter
 // lives (GetGuiResources cannot tell: Wine answers it with 0). The program's drawing code is
 // linked into the test program, so its calls are counted too.
 struct DrawingResourceCounts {
@@ -10,8 +9,6 @@ struct DrawingResourceCounts {
     long contextsReleased = 0;
     long pensCreated = 0;
     long pensDeleted = 0;
-    long bitmapsCreated = 0;
-    long bitmapsDeleted = 0;
 };
 
 class DrawingResourceCounter {

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "platform/win32_wide_text.h"
-#include "tests/window/program_control.h"
+#include "tests/window/program_launch.h"
 #include "tests/window/window_test_support.h"
 
 namespace {
@@ -120,40 +120,74 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedDrop{"no keywords", "notes.txt", "loading map\r\nround 3\r\n",
                                 "にはニックネームもKILL数もDEATH数も見つかりません."}));
 
+// Another process's control text: GetWindowText would not ask the control itself.
+std::string ControlText(HWND control) {
+    std::array<wchar_t, 256> text{};
+    SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return Utf8FromWide(text.data());
+}
+
+// The program's NameField once it shows `name`, or what it shows after five seconds.
+std::string WaitForName(HWND programWindow, const std::string& name) {
+    const Form form = FormOf(programWindow);
+    std::string shown;
+    for (int attempt = 0; attempt < 100 && shown != name; ++attempt) {
+        Sleep(50);
+        shown = ControlText(form.name);
+    }
+    return shown;
+}
+
 TEST(ProgramWithALog, ImportsTheFileItIsStartedWith) {
     const std::string folder = EnterFreshWorkingFolder();
     const std::string logFolder = folder + "\\ログ 置き場";
     ASSERT_TRUE(MakeFolder(logFolder));
     WriteFileBytes(logFolder + "\\error.log", kExampleGameLog);
+    WriteFileBytes(folder + "\\kddata.ioy", "[Info Of You]\r\nNAME = A\r\nCLAN = Beta\r\n");
     LaunchedProgram program =
         LaunchProgram(ProgramPath(), folder, "\"" + logFolder + "\\error.log\"");
     ASSERT_NE(program.window, nullptr);
     EXPECT_EQ(WaitForName(program.window, "Player01"), "Player01");
+    EXPECT_EQ(ControlText(FormOf(program.window).clan), "Beta") << "the working folder's file";
     EXPECT_EQ(ControlText(FormOf(program.window).kill), "10");
     EXPECT_EQ(CloseProgram(program), 0U);
 }
 
-TEST_F(GivenLogTest, ALogDeeperThanMaxPathIsImported) {
-    std::string folder = folder_;
-    while (folder.size() <= MAX_PATH) {
-        folder += "\\" + std::string(60, 'd');
-        ASSERT_TRUE(MakeFolder(R"(\\?\)" + folder));
-    }
-    WriteFileBytes(R"(\\?\)" + folder + "\\error.log", kExampleGameLog);
-    Start();
-    MessageBoxCatcher catcher;
-    Drop(folder + "\\error.log");
-    EXPECT_TRUE(catcher.Caught().empty());
-    EXPECT_EQ(WindowText(form_.name), "Player01");
-}
+// A log dropped onto the program's icon: Windows starts the program in the log's folder.
+TEST(ProgramWithALog, ADropOnTheIconWorksOnTheFileBesideTheProgramInOneWindow) {
+    const std::string root = EnterFreshWorkingFolder();
+    const std::string program = root + "\\program\\tallymere.exe";
+    const std::string beside = root + "\\program\\kddata.ioy";
+    const std::string log = root + "\\ゲーム\\error.log";
+    ASSERT_TRUE(MakeFolder(root + "\\program") && MakeFolder(root + "\\ゲーム"));
+    CopyFileW(WideFromUtf8(ProgramPath()).c_str(), WideFromUtf8(program).c_str(), FALSE);
+    WriteFileBytes(beside, kExampleDataFile);
+    WriteFileBytes(log, kExampleGameLog);
 
-TEST(ProgramWithALog, AnEmptyArgumentStartsItAsIfNoneWereGiven) {
-    const std::string folder = EnterFreshWorkingFolder();
-    LaunchedProgram program = LaunchProgram(ProgramPath(), folder, "\"\"");
-    ASSERT_NE(program.window, nullptr);
+    LaunchedProgram first = LaunchProgram(program, root + "\\ゲーム", "\"" + log + "\"");
+    ASSERT_NE(first.window, nullptr);
+    EXPECT_EQ(WaitForName(first.window, "Player01"), "Player01");
+    EXPECT_EQ(ControlText(FormOf(first.window).clan), "Alpha") << "the file beside the program";
+    SetForegroundWindow(first.window);
+    Sleep(300);
+    PressKeys({VK_CONTROL, 'S'});
+    PressKeys({VK_RETURN});  // the box that says it saved
+    EXPECT_NE(ReadFileBytes(beside), kExampleDataFile);
+    EXPECT_EQ(ReadFileBytes(root + "\\ゲーム\\kddata.ioy"), "") << "none in the log's folder";
+
+    // Dropped again, the log goes to the window that has the file open, and the start ends.
+    SendMessageW(FormOf(first.window).name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Other"));
+    LaunchedProgram again = LaunchProgram(program, root + "\\ゲーム", "\"" + log + "\"");
+    EXPECT_EQ(again.window, nullptr);
+    EXPECT_EQ(CloseProgram(again), 0U);
+    EXPECT_EQ(WaitForName(first.window, "Player01"), "Player01");
+    // On another file, a window of its own; an empty argument names no file (no box).
+    LaunchedProgram elsewhere = LaunchProgram(program, root, "\"\"");
+    ASSERT_NE(elsewhere.window, nullptr);
     Sleep(500);
-    EXPECT_TRUE(IsWindowEnabled(program.window)) << "a box would disable its owner";
-    EXPECT_EQ(CloseProgram(program), 0U);
+    EXPECT_TRUE(IsWindowEnabled(elsewhere.window)) << "a box would disable its owner";
+    EXPECT_EQ(CloseProgram(elsewhere), 0U);
+    EXPECT_EQ(CloseProgram(first), 0U);
 }
 
 TEST(ProgramWithALog, F5ImportsTheGamesLogFromAField) {

@@ -1,4 +1,5 @@
-// The real main window, created in this process as the program creates it.
+// The real main window, created in this process as the program creates it; again at 144 DPI
+// (TALLYMERE_DPI), where every place and size is the layout's scaled, within Windows' rounding.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,7 +8,9 @@
 #include <vector>
 
 #include "app/form_layout.h"
+#include "chart/chart_primitives.h"
 #include "commands/messages.h"
+#include "drawing/dpi_scale.h"
 #include "platform/win32_wide_text.h"
 #include "tests/window/window_test_support.h"
 
@@ -25,6 +28,16 @@ protected:
         PumpMessages();
     }
 
+    static int Scaled(int layoutPixels) {
+        char value[8] = {};
+        const bool told = GetEnvironmentVariableA("TALLYMERE_DPI", value, sizeof value) != 0;
+        return ScaledToDpi(layoutPixels, told ? std::stoi(value) : kLayoutDpi);
+    }
+    // Exact at 96 DPI.
+    static void ExpectScaled(int shown, int layoutPixels) {
+        EXPECT_NEAR(shown, Scaled(layoutPixels), Scaled(100) == 100 ? 0 : 2);
+    }
+
     HWND window_ = nullptr;
 };
 
@@ -34,8 +47,8 @@ TEST_F(MainWindowTest, HasTheClassTitleStyleAndFixedOuterSize) {
 
     RECT outer{};
     GetWindowRect(window_, &outer);
-    EXPECT_EQ(outer.right - outer.left, 505);
-    EXPECT_EQ(outer.bottom - outer.top, 332);
+    ExpectScaled(outer.right - outer.left, kOuterWidth);
+    ExpectScaled(outer.bottom - outer.top, kOuterHeight);
 
     const auto style = static_cast<DWORD>(GetWindowLongA(window_, GWL_STYLE));
     EXPECT_TRUE(style & WS_SYSMENU);
@@ -89,7 +102,10 @@ TEST(MainWindowCreation, CreatesTheWindowThenItsNineControlsInOrder) {
     PumpMessages();
 }
 
+// The Save button and the average box, in the 平均 label's row, stand inside the client area.
 TEST_F(MainWindowTest, FormControlsStandInPlace) {
+    RECT client{};
+    GetClientRect(window_, &client);
     const std::vector<HWND> controls = ChildControls(window_);
     ASSERT_EQ(controls.size(), kControls.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -105,12 +121,23 @@ TEST_F(MainWindowTest, FormControlsStandInPlace) {
         RECT place{};
         GetWindowRect(control, &place);
         MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
-        EXPECT_EQ(place.left, want.x);
-        EXPECT_EQ(place.top, want.y);
-        EXPECT_EQ(place.right - place.left, want.width);
-        EXPECT_EQ(place.bottom - place.top, kControlHeight);
+        ExpectScaled(place.left, want.x);
+        ExpectScaled(place.top, want.y);
+        ExpectScaled(place.right - place.left, want.width);
+        ExpectScaled(place.bottom - place.top, kControlHeight);
+        EXPECT_LE(place.bottom, client.bottom);
         EXPECT_EQ(WindowText(control), want.text);
     }
+}
+
+TEST_F(MainWindowTest, TheChartsFrameStandsAtItsScaledPlace) {
+    HDC context = GetDC(window_);
+    const auto pixel = [&](int x, int y) { return GetPixel(context, Scaled(x), Scaled(y)); };
+    EXPECT_EQ(pixel(kChartPanel.left, 100), kPanelOutlineColour);
+    EXPECT_EQ(pixel(273, 110), kPlotOutlineColour);
+    EXPECT_EQ(pixel(300, 40), kPlotOutlineColour);
+    EXPECT_EQ(pixel(300, 60), kGridColour);
+    ReleaseDC(window_, context);
 }
 
 std::string MenuText(HMENU menu, UINT position) {

@@ -14,7 +14,6 @@
 #include "platform/drawing.h"
 #include "tests/support/random_histories.h"
 #include "tests/support/reference_plot.h"
-#include "tests/window/window_test_support.h"
 
 namespace {
 
@@ -27,7 +26,13 @@ constexpr std::uint32_t kWhitePixel = 0x00FFFFFF;
 class MemoryCanvas {
 public:
     MemoryCanvas() : context_(CreateCompatibleDC(nullptr)) {
-        const BITMAPINFO info = TopDownBitmap(kWidth, kHeight);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = kWidth;
+        info.bmiHeader.biHeight = -kHeight;  // top row first
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
         bitmap_ = CreateDIBSection(context_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
         previous_ = SelectObject(context_, bitmap_);
     }

@@ -1,7 +1,6 @@
 #include "tests/window/program_launch.h"
 
 #include <array>
-#include <string>
 
 #include "platform/win32_wide_text.h"
 
@@ -28,50 +27,18 @@ BOOL CALLBACK FindShownMainWindow(HWND window, LPARAM lParam) {
 }
 
 // The program shows its window before it first waits for input; the search goes on for a while
-// in case it never does.
+// in case it never does, unless the program has ended without one.
 HWND WaitForShownMainWindow(const PROCESS_INFORMATION& process) {
     WaitForInputIdle(process.hProcess, 10000);
     WindowSearch search{process.dwProcessId, nullptr};
     for (int attempt = 0; attempt < 200; ++attempt) {
         EnumWindows(FindShownMainWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.window != nullptr) {
+        if (search.window != nullptr || WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) {
             break;
         }
         Sleep(50);
     }
     return search.window;
-}
-
-// Null handles when it did not start.
-PROCESS_INFORMATION StartProgram(const std::string& path, const std::string& workingFolder,
-                                 const std::string& arguments) {
-    std::wstring commandLine = WideFromUtf8("\"" + path + "\"");
-    if (!arguments.empty()) {
-        commandLine += L" " + WideFromUtf8(arguments);
-    }
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       WideFromUtf8(workingFolder).c_str(), &startup, &process) == FALSE) {
-        return {};
-    }
-    return process;
-}
-
-std::optional<DWORD> WaitForEnd(PROCESS_INFORMATION& process) {
-    std::optional<DWORD> exitCode;
-    if (WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0) {
-        DWORD code = 0;
-        GetExitCodeProcess(process.hProcess, &code);
-        exitCode = code;
-    } else {
-        TerminateProcess(process.hProcess, 1);
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    process = {};
-    return exitCode;
 }
 
 }  // namespace
@@ -87,27 +54,35 @@ std::string ProgramPath() {
 LaunchedProgram LaunchProgram(const std::string& path, const std::string& workingFolder,
                               const std::string& arguments) {
     LaunchedProgram program;
-    program.process = StartProgram(path, workingFolder, arguments);
-    if (program.process.hProcess != nullptr) {
-        program.window = WaitForShownMainWindow(program.process);
+    std::wstring commandLine = WideFromUtf8("\"" + path + "\"");
+    if (!arguments.empty()) {
+        commandLine += L" " + WideFromUtf8(arguments);
     }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       WideFromUtf8(workingFolder).c_str(), &startup, &program.process) == FALSE) {
+        program.process = {};
+        return program;
+    }
+    program.window = WaitForShownMainWindow(program.process);
     return program;
-}
-
-std::optional<DWORD> RunProgramToItsEnd(const std::string& path, const std::string& workingFolder,
-                                        const std::string& arguments) {
-    PROCESS_INFORMATION process = StartProgram(path, workingFolder, arguments);
-    if (process.hProcess == nullptr) {
-        return std::nullopt;
-    }
-    return WaitForEnd(process);
 }
 
 std::optional<DWORD> CloseProgram(LaunchedProgram& program) {
     if (program.window != nullptr) {
         PostMessageA(program.window, WM_CLOSE, 0, 0);
     }
-    const std::optional<DWORD> exitCode = WaitForEnd(program.process);
+    std::optional<DWORD> exitCode;
+    if (WaitForSingleObject(program.process.hProcess, 10000) == WAIT_OBJECT_0) {
+        DWORD code = 0;
+        GetExitCodeProcess(program.process.hProcess, &code);
+        exitCode = code;
+    } else {
+        TerminateProcess(program.process.hProcess, 1);
+    }
+    CloseHandle(program.process.hThread);
+    CloseHandle(program.process.hProcess);
     program = {};
     return exitCode;
 }

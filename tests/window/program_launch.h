@@ -9,7 +9,8 @@
 // closed as a player closes it.
 struct LaunchedProgram {
     PROCESS_INFORMATION process{};
-    HWND window = nullptr;  // its main window once shown; null if none was shown in ten seconds
+    HWND window = nullptr;  // its main window once shown; null if none was shown in ten seconds,
+                            // or the program ended without one
 };
 
 // tallymere.exe, beside the test program.
@@ -19,11 +20,6 @@ std::string ProgramPath();
 // main window. Null process handle when it did not start. Paths are UTF-8.
 LaunchedProgram LaunchProgram(const std::string& path, const std::string& workingFolder,
                               const std::string& arguments = {});
-
-// Starts the program as LaunchProgram does and waits for it to end, for a start that opens no
-// window: its exit code, or nothing when it did not end within ten seconds.
-std::optional<DWORD> RunProgramToItsEnd(const std::string& path, const std::string& workingFolder,
-                                        const std::string& arguments = {});
 
 // Closes the main window and waits for the program to end: its exit code, or nothing when it
 // did not end within ten seconds. Releases the process handles either way.

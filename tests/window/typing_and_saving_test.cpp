@@ -73,24 +73,32 @@ TEST_F(TypingAndSavingTest, KeystrokesUpdateTheResultsAndLettersAreRefused) {
 TEST_F(TypingAndSavingTest, TheChartShowsTheSameAfterARepaint) {
     WriteFileBytes(DataFilePath(), kExampleDataFile);
     Start();
-    RECT chart{};
-    GetClientRect(window_, &chart);
-    chart = {260, 10, chart.right, 257};
+    const auto chart = [&] {
+        std::vector<COLORREF> pixels;
+        HDC context = GetDC(window_);
+        for (int y = 10; y < 257; ++y) {
+            for (int x = 260; x < 495; ++x) {
+                pixels.push_back(GetPixel(context, x, y));
+            }
+        }
+        ReleaseDC(window_, context);
+        return pixels;
+    };
     const auto repainted = [&] {
         InvalidateRect(window_, nullptr, TRUE);
         UpdateWindow(window_);
         PumpMessages();
-        return PixelsOf(window_, chart);
+        return chart();
     };
-    const std::vector<COLORREF> loaded = PixelsOf(window_, chart);
+    const std::vector<COLORREF> loaded = chart();
     SetWindowTextA(form_.kill, "30");
     SetWindowTextA(form_.death, "10");
     PumpMessages();
-    const std::vector<COLORREF> typed = PixelsOf(window_, chart);
+    const std::vector<COLORREF> typed = chart();
     EXPECT_NE(typed, loaded);
     EXPECT_EQ(repainted(), typed);
     EXPECT_EQ(PressSave(), std::vector<std::string>{"保存しました。"});
-    const std::vector<COLORREF> saved = PixelsOf(window_, chart);
+    const std::vector<COLORREF> saved = chart();
     EXPECT_EQ(repainted(), saved);
 }
 

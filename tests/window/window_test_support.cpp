@@ -188,39 +188,18 @@ void RemoveGameLog() {
     DeleteFileA(kGameLogPath);
 }
 
-BITMAPINFO TopDownBitmap(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
-std::vector<COLORREF> PixelsOf(HWND window, const RECT& area) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    const BITMAPINFO info = TopDownBitmap(width, height);
-    HDC screen = GetDC(window);
-    HDC memory = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    GdiFlush();
-    // A 32-bit bitmap holds blue in the lowest byte, a COLORREF red.
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    std::vector<COLORREF> copied;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(width) * height; ++i) {
-        copied.push_back(RGB(GetBValue(pixels[i]), GetGValue(pixels[i]), GetRValue(pixels[i])));
+void PressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs(2 * keys.size());
+    std::size_t pressed = 0;
+    for (const WORD key : keys) {
+        inputs[pressed].type = INPUT_KEYBOARD;
+        inputs[pressed].ki.wVk = key;
+        inputs[inputs.size() - 1 - pressed] = inputs[pressed];
+        inputs[inputs.size() - 1 - pressed].ki.dwFlags = KEYEVENTF_KEYUP;
+        ++pressed;
     }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, screen);
-    return copied;
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(200);
 }
 
 std::string ReadFileBytes(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,11 +50,9 @@ std::array<std::string, 8> FormTexts(const Form& form);
 void PlaceGameLog(std::string_view bytes);
 void RemoveGameLog();
 
-// A 32-bit bitmap of that size, top row first, as CreateDIBSection takes its description.
-BITMAPINFO TopDownBitmap(int width, int height);
-
-// The colours of the window's client area inside `area`, row by row, as it shows them now.
-std::vector<COLORREF> PixelsOf(HWND window, const RECT& area);
+// Presses the keys together and lets them go, as the keyboard sends them to the window in front,
+// and gives another process a moment to take them in.
+void PressKeys(std::initializer_list<WORD> keys);
 
 std::string ReadFileBytes(const std::string& path);
 // `path` in UTF-8: a folder of any name can be written to.
