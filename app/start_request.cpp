@@ -4,33 +4,15 @@
 
 #include <shellapi.h>
 
+#include "platform/win32_paths.h"
+
 namespace {
 
 constexpr const wchar_t* kDataFileName = L"kddata.ioy";
 
-std::wstring FullPath(const std::wstring& path) {
-    std::wstring full(GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
-    const DWORD length =
-        GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length == 0 || length >= full.size()) {
-        return path;
-    }
-    full.resize(length);
-    return full;
-}
-
 // The folder with its last separator: "C:\" of the file "C:\error.log".
 std::wstring FolderOf(const std::wstring& path) {
     return path.substr(0, path.find_last_of(L"\\/") + 1);
-}
-
-std::wstring WorkingFolder() {
-    std::wstring folder(GetCurrentDirectoryW(0, nullptr), L'\0');
-    folder.resize(GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data()));
-    if (!folder.ends_with(L'\\')) {
-        folder += L'\\';
-    }
-    return folder;
 }
 
 std::wstring ProgramFolder() {
@@ -69,8 +51,9 @@ bool IsSameFile(const std::wstring& one, const std::wstring& other) {
 
 StartRequest ReadStartRequest() {
     StartRequest start{.logPath = FirstArgument(), .dataFilePath = FullPath(kDataFileName)};
-    const std::wstring workingFolder = WorkingFolder();
-    if (!start.logPath.empty() && IsSameFile(FolderOf(FullPath(start.logPath)), workingFolder)) {
+    // The working folder is the folder of the data file it holds.
+    if (!start.logPath.empty() &&
+        IsSameFile(FolderOf(FullPath(start.logPath)), FolderOf(start.dataFilePath))) {
         start.dataFilePath = ProgramFolder() + kDataFileName;
     }
     return start;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/win32_paths.h"
 #include "platform/win32_wide_text.h"
 
 namespace {
@@ -31,13 +32,10 @@ std::wstring WindowsPath(const std::string& path) {
     if (wide.starts_with(LR"(\\?\)") || wide.starts_with(LR"(\\.\)")) {
         return wide;
     }
-    std::wstring full(GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr), L'\0');
-    const DWORD length =
-        GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length < MAX_PATH || length >= full.size()) {
+    const std::wstring full = FullPath(wide);
+    if (full.size() < MAX_PATH) {
         return wide;
     }
-    full.resize(length);
     if (full.starts_with(LR"(\\)")) {
         return LR"(\\?\UNC\)" + full.substr(2);
     }

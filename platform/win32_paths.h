@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// The path in full, as Windows resolves it against the working folder; the path as it is given
+// when Windows cannot resolve it.
+std::wstring FullPath(const std::wstring& path);
