@@ -3,12 +3,9 @@
 #include "app/form_layout.h"
 #include "app/window_handle.h"
 #include "drawing/dpi_scale.h"
-#include "platform/win32_fonts.h"
 #include "platform/win32_wide_text.h"
 
 namespace {
-
-constexpr const wchar_t* kFontProperty = L"Tallymere.FormFont";
 
 struct ControlRectangle {
     int x;
@@ -27,22 +24,17 @@ HWND ControlOf(HWND mainWindow, const FormControls& form, const ControlPlace& pl
                                    : GetDlgItem(mainWindow, place.id);
 }
 
-// The controls use the font until they are gone or get another; it goes with the main window.
-void GiveFont(HWND mainWindow, const FormControls& form, int dpi) {
-    HFONT font = CreateProgramFont(dpi);
+// The controls use the font until they are gone or get another.
+void GiveFont(HWND mainWindow, const FormControls& form, HFONT font) {
     for (const ControlPlace& place : kControls) {
         SendMessageW(ControlOf(mainWindow, form, place), WM_SETFONT, reinterpret_cast<WPARAM>(font),
                      TRUE);
-    }
-    DeleteFormFont(mainWindow);
-    if (font != nullptr) {
-        SetPropW(mainWindow, kFontProperty, font);
     }
 }
 
 }  // namespace
 
-FormControls CreateFormControls(HWND mainWindow, HINSTANCE instance, int dpi) {
+FormControls CreateFormControls(HWND mainWindow, HINSTANCE instance, int dpi, HFONT font) {
     FormControls form;
     form.main = AsWindow(mainWindow);
     for (const ControlPlace& place : kControls) {
@@ -55,20 +47,16 @@ FormControls CreateFormControls(HWND mainWindow, HINSTANCE instance, int dpi) {
             form.*place.handle = AsWindow(control);
         }
     }
-    GiveFont(mainWindow, form, dpi);
+    GiveFont(mainWindow, form, font);
     return form;
 }
 
-void LayOutFormControls(HWND mainWindow, const FormControls& form, int dpi) {
+void LayOutFormControls(HWND mainWindow, const FormControls& form, int dpi, HFONT font) {
     for (const ControlPlace& place : kControls) {
         const ControlRectangle at = PlaceAtDpi(place, dpi);
         MoveWindow(ControlOf(mainWindow, form, place), at.x, at.y, at.width, at.height, TRUE);
     }
-    GiveFont(mainWindow, form, dpi);
-}
-
-void DeleteFormFont(HWND mainWindow) noexcept {
-    DeleteObject(RemovePropW(mainWindow, kFontProperty));
+    GiveFont(mainWindow, form, font);
 }
 
 void PaintLabels(Canvas canvas) noexcept {

@@ -15,12 +15,9 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPSTR /*lpC
     if (!RegisterMainWindowClass(hInstance)) {
         return 0;
     }
-    HWND window = CreateMainWindow(hInstance, nShowCmd, &start.dataFilePath);
+    HWND window = CreateMainWindow(hInstance, nShowCmd, &start);
     if (window == nullptr) {
         return 0;
-    }
-    if (!start.logPath.empty()) {
-        ImportGivenLogLater(window, start.logPath);
     }
     return RunMessageLoop(window, hInstance);
 }

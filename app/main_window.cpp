@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include <deque>
 #include <new>
 #include <optional>
 #include <string>
@@ -16,46 +15,61 @@
 #include "commands/window_commands.h"
 #include "drawing/dpi_scale.h"
 #include "platform/win32_dpi.h"
+#include "platform/win32_fonts.h"
 #include "platform/win32_wide_text.h"
 
 namespace {
 
-constexpr const wchar_t* kClassName = L"WndClass";
 constexpr const wchar_t* kTitle = L"Tallymere";
 
-// Posted for each log waiting in PendingImports(): the one the program was started with, and
-// those a second start hands over. It carries no pointer: whoever posts it can only make the
-// window import what is waiting.
+// Posted for each log waiting in the state's pendingImports: the one the program was started
+// with, and those a second start hands over. It carries no pointer: whoever posts it can only
+// make the window import what is waiting.
 constexpr UINT kImportPendingMessage = WM_APP;
 
-std::deque<std::wstring>& PendingImports() {
-    static std::deque<std::wstring> logs;
-    return logs;
+void ImportLater(WindowState& state, HWND window, const std::wstring& path) {
+    try {
+        state.pendingImports.push_back(Utf8FromWide(path));
+        PostMessageW(window, kImportPendingMessage, 0, 0);
+    } catch (const std::bad_alloc&) {
+        // Not even the path could be held: nothing is imported.
+    }
 }
 
-// The control that had the focus when the window was last left; it gets it back.
-HWND& FocusToRestore() {
-    static HWND control = nullptr;
-    return control;
+// The window's texts and controls take the font made for its scaling; the one before goes.
+void UseDpi(WindowState& state, int dpi) {
+    Font previous = state.font;
+    state.dpi = dpi;
+    state.font = AsFont(CreateProgramFont(dpi));
+    LayOutFormControls(AsHwnd(state.form.main), state.form, dpi, AsHfont(state.font));
+    DeleteObject(AsHfont(previous));
 }
 
 void OnCreate(WindowState& state, HWND window, const CREATESTRUCTW& creation) noexcept {
-    if (const auto* dataFilePath = static_cast<const std::wstring*>(creation.lpCreateParams)) {
-        state.dataFilePath = Utf8FromWide(*dataFilePath);
+    const auto* start = static_cast<const StartRequest*>(creation.lpCreateParams);
+    if (start != nullptr) {
+        state.dataFilePath = Utf8FromWide(start->dataFilePath);
     }
-    state.form = CreateFormControls(window, creation.hInstance, WindowDpi(window));
+    state.dpi = WindowDpi(window);
+    state.font = AsFont(CreateProgramFont(state.dpi));
+    state.form = CreateFormControls(window, creation.hInstance, state.dpi, AsHfont(state.font));
     StartWithDataFile(state);
-    // A log dropped onto the window is imported (OnDropFiles).
+    // A log dropped onto the window is imported (OnDropFiles), and so is the one the program was
+    // started with, once the window is shown.
     DragAcceptFiles(window, TRUE);
+    if (start != nullptr && !start->logPath.empty()) {
+        ImportLater(state, window, start->logPath);
+    }
 }
 
 void OnDestroy() noexcept {
     PostQuitMessage(0);
 }
 
-// The last message, after the controls are gone.
-void OnNcDestroy(HWND window) noexcept {
-    DeleteFormFont(window);
+// The last message, after the controls are gone: nothing of this window stays for the next.
+void OnNcDestroy(WindowState& state) noexcept {
+    DeleteObject(AsHfont(state.font));
+    state = WindowState();
 }
 
 // The controls paint themselves; the window's own painting stays off them.
@@ -72,10 +86,7 @@ void ExcludeControls(HWND window, HDC context) {
 // Everything the window shows besides its controls is painted from the state into a bitmap of
 // the part to be painted, which is then copied onto the window in one go: nothing is seen half
 // drawn, and nothing flickers while the player types.
-void OnPaint(WindowState& state, HWND window) noexcept {
-    PAINTSTRUCT paint{};
-    HDC target = BeginPaint(window, &paint);
-    const RECT& part = paint.rcPaint;
+void PaintPart(const WindowState& state, HWND window, HDC target, const RECT& part) {
     const int width = part.right - part.left;
     const int height = part.bottom - part.top;
     HDC memory = CreateCompatibleDC(target);
@@ -86,7 +97,7 @@ void OnPaint(WindowState& state, HWND window) noexcept {
         SetViewportOrgEx(memory, -part.left, -part.top, nullptr);
         FillRect(memory, &part,
                  reinterpret_cast<HBRUSH>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND)));
-        const Canvas canvas{reinterpret_cast<DrawingContext>(memory), WindowDpi(window)};
+        const Canvas canvas{reinterpret_cast<DrawingContext>(memory), state.dpi, state.font};
         PaintLabels(canvas);
         PaintChart(canvas, state);
         ExcludeControls(window, target);
@@ -95,15 +106,24 @@ void OnPaint(WindowState& state, HWND window) noexcept {
     }
     DeleteObject(bitmap);
     DeleteDC(memory);
+}
+
+void OnPaint(const WindowState& state, HWND window) noexcept {
+    PAINTSTRUCT paint{};
+    HDC target = BeginPaint(window, &paint);
+    // Windows also asks for paints of nothing, when only the controls had to be painted.
+    if (IsRectEmpty(&paint.rcPaint) == FALSE) {
+        PaintPart(state, window, target, paint.rcPaint);
+    }
     EndPaint(window, &paint);
 }
 
 // Dragged onto a screen of another scaling: the window takes the place Windows suggests for it,
 // and the form and the chart are laid out anew.
-void OnDpiChanged(const WindowState& state, HWND window, int dpi, const RECT& suggested) noexcept {
+void OnDpiChanged(WindowState& state, HWND window, int dpi, const RECT& suggested) noexcept {
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    LayOutFormControls(window, state.form, dpi);
+    UseDpi(state, dpi);
     InvalidateRect(window, nullptr, TRUE);
 }
 
@@ -115,17 +135,17 @@ void OnCommand(WindowState& state, HWND window, int id, int notificationCode) no
     RunCommand(state, id, notificationCode);
 }
 
-void OnActivate(HWND window, WPARAM activation) noexcept {
+void OnActivate(WindowState& state, HWND window, WPARAM activation) noexcept {
     HWND focus = GetFocus();
     if (LOWORD(activation) == WA_INACTIVE && IsChild(window, focus) != FALSE) {
-        FocusToRestore() = focus;
+        state.focusToRestore = AsWindow(focus);
     }
 }
 
 // The window itself takes no keys: the focus goes on to the control that last had it, at first
 // the name field.
-void OnSetFocus(HWND window) noexcept {
-    HWND control = FocusToRestore();
+void OnSetFocus(const WindowState& state, HWND window) noexcept {
+    HWND control = AsHwnd(state.focusToRestore);
     SetFocus(IsChild(window, control) != FALSE ? control : GetDlgItem(window, IDC_NAME));
 }
 
@@ -154,21 +174,16 @@ void OnDropFiles(WindowState& state, HDROP drop) noexcept {
 }
 
 void OnImportPending(WindowState& state) noexcept {
-    if (PendingImports().empty()) {
+    if (state.pendingImports.empty()) {
         return;
     }
-    const std::wstring path = std::move(PendingImports().front());
-    PendingImports().pop_front();
-    ImportFileNamed(state, path);
-}
-
-void ImportLater(HWND window, std::wstring path) {
-    PendingImports().push_back(std::move(path));
-    PostMessageW(window, kImportPendingMessage, 0, 0);
+    const std::string path = std::move(state.pendingImports.front());
+    state.pendingImports.erase(state.pendingImports.begin());
+    ImportGivenLog(state, path);
 }
 
 // A second start asks whether this window has its data file open (running_window.h).
-LRESULT OnCopyData(const WindowState& state, HWND window, const COPYDATASTRUCT& request) noexcept {
+LRESULT OnCopyData(WindowState& state, HWND window, const COPYDATASTRUCT& request) noexcept {
     try {
         const std::optional<std::wstring> log =
             LogHandedOver(request, WideFromUtf8(state.dataFilePath));
@@ -176,7 +191,7 @@ LRESULT OnCopyData(const WindowState& state, HWND window, const COPYDATASTRUCT& 
             return FALSE;
         }
         if (!log->empty()) {
-            ImportLater(window, *log);
+            ImportLater(state, window, *log);
         }
         return TRUE;
     } catch (const std::bad_alloc&) {
@@ -198,7 +213,7 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             OnDestroy();
             break;
         case WM_NCDESTROY:
-            OnNcDestroy(window);
+            OnNcDestroy(state);
             break;
         case WM_PAINT:
             OnPaint(state, window);
@@ -207,10 +222,10 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             OnCommand(state, window, LOWORD(wParam), HIWORD(wParam));
             break;
         case WM_ACTIVATE:
-            OnActivate(window, wParam);
+            OnActivate(state, window, wParam);
             break;
         case WM_SETFOCUS:
-            OnSetFocus(window);
+            OnSetFocus(state, window);
             break;
         case WM_COPYDATA:
             // Answered here: the default processing would say no.
@@ -241,17 +256,17 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     windowClass.lpszMenuName = L"KD";
-    windowClass.lpszClassName = kClassName;
+    windowClass.lpszClassName = kMainWindowClass;
     return RegisterClassW(&windowClass) != 0;
 }
 
-HWND CreateMainWindow(HINSTANCE instance, int showCommand, const std::wstring* dataFilePath) {
+HWND CreateMainWindow(HINSTANCE instance, int showCommand, const StartRequest* start) {
     // The system's scaling is the main screen's, where the window appears.
     const int dpi = SystemDpi();
     HWND window =
-        CreateWindowExW(0, kClassName, kTitle, WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
+        CreateWindowExW(0, kMainWindowClass, kTitle, WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
                         ScaledToDpi(kOuterWidth, dpi), ScaledToDpi(kOuterHeight, dpi), nullptr,
-                        nullptr, instance, const_cast<std::wstring*>(dataFilePath));
+                        nullptr, instance, const_cast<StartRequest*>(start));
     // Kept on purpose, before the handle is tested (a null one merely fails): the first
     // ShowWindow of a process obeys the show command of whoever started it.
     ShowWindow(window, SW_SHOW);
@@ -261,14 +276,6 @@ HWND CreateMainWindow(HINSTANCE instance, int showCommand, const std::wstring* d
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     return window;
-}
-
-void ImportGivenLogLater(HWND window, const std::wstring& path) {
-    try {
-        ImportLater(window, path);
-    } catch (const std::bad_alloc&) {
-        // Not even the path could be held: nothing is imported.
-    }
 }
 
 int RunMessageLoop(HWND window, HINSTANCE instance) {

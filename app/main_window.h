@@ -2,19 +2,17 @@
 
 #include <windows.h>
 
-#include <string>
+#include "app/start_request.h"
 
-// Registers the class "WndClass"; false when Windows refuses it.
+inline constexpr const wchar_t* kMainWindowClass = L"WndClass";
+
+// Registers the main window's class; false when Windows refuses it.
 bool RegisterMainWindowClass(HINSTANCE instance);
 
-// Creates and shows the fixed-size main window, which works on the data file given (full path),
-// or on kddata.ioy in the working folder; null when it cannot be created.
-HWND CreateMainWindow(HINSTANCE instance, int showCommand,
-                      const std::wstring* dataFilePath = nullptr);
-
-// Imports the log once the message loop runs, as a log dropped onto the window: the file a
-// start names.
-void ImportGivenLogLater(HWND window, const std::wstring& path);
+// Creates and shows the fixed-size main window, which works on the start's data file and imports
+// its log, if it names one, once the message loop runs; without a start, on kddata.ioy in the
+// working folder. Null when it cannot be created.
+HWND CreateMainWindow(HINSTANCE instance, int showCommand, const StartRequest* start = nullptr);
 
 // Runs until WM_QUIT and returns its exit code. The keys of the accelerator table "KD" work
 // wherever the focus is in the window (F5 imports the game's log, Ctrl+S saves); Tab and

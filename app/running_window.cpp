@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdint>
 
+#include "app/main_window.h"
+
 namespace {
 
 // Marks a request as this program's: any program may send WM_COPYDATA.
@@ -41,8 +43,8 @@ bool AnswersYes(HWND window, const std::wstring& text) {
 }
 
 HWND WindowWithDataFile(const std::wstring& text) {
-    for (HWND window = FindWindowExW(nullptr, nullptr, L"WndClass", nullptr); window != nullptr;
-         window = FindWindowExW(nullptr, window, L"WndClass", nullptr)) {
+    for (HWND window = FindWindowExW(nullptr, nullptr, kMainWindowClass, nullptr);
+         window != nullptr; window = FindWindowExW(nullptr, window, kMainWindowClass, nullptr)) {
         if (AnswersYes(window, text)) {
             return window;
         }

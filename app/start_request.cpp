@@ -4,11 +4,11 @@
 
 #include <shellapi.h>
 
+#include "history/data_file_format.h"
 #include "platform/win32_paths.h"
+#include "platform/win32_wide_text.h"
 
 namespace {
-
-constexpr const wchar_t* kDataFileName = L"kddata.ioy";
 
 // The folder with its last separator: "C:\" of the file "C:\error.log".
 std::wstring FolderOf(const std::wstring& path) {
@@ -50,11 +50,12 @@ bool IsSameFile(const std::wstring& one, const std::wstring& other) {
 }
 
 StartRequest ReadStartRequest() {
-    StartRequest start{.logPath = FirstArgument(), .dataFilePath = FullPath(kDataFileName)};
+    StartRequest start{.logPath = FirstArgument(),
+                       .dataFilePath = FullPath(WideFromUtf8(kDataFileName))};
     // The working folder is the folder of the data file it holds.
     if (!start.logPath.empty() &&
         IsSameFile(FolderOf(FullPath(start.logPath)), FolderOf(start.dataFilePath))) {
-        start.dataFilePath = ProgramFolder() + kDataFileName;
+        start.dataFilePath = ProgramFolder() + WideFromUtf8(kDataFileName);
     }
     return start;
 }

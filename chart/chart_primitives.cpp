@@ -36,90 +36,8 @@ LinePrimitive HistorySegment(std::int32_t fromX, std::int32_t fromRow, std::int3
     return {fromX, fromRow, toX, toRow, kHistoryLineColour};
 }
 
-// Consecutive segments within one pixel column. A vertical line lights its start row and the
-// rows before its end row, so together they light every row from the top to the bottom row they
-// pass through, but their end row when none of them covers it: a row they leave is lit.
-class VerticalRun {
-public:
-    VerticalRun(std::int32_t column, std::int32_t row)
-        : column_(column), top_(row), bottom_(row), end_(row) {}
-
-    void ContinueTo(std::int32_t row) {
-        if (row == end_) {
-            return;  // a segment of no length lights nothing
-        }
-        // Every row passed through so far is lit now, the one left included.
-        endLit_ = top_ <= row && row <= bottom_;
-        top_ = std::min(top_, row);
-        bottom_ = std::max(bottom_, row);
-        end_ = row;
-    }
-
-    // The run's rows as at most two vertical lines: one, unless every row is lit and the row
-    // below the bottom one is beyond the rows GDI takes.
-    void AppendLinesTo(std::vector<LinePrimitive>& lines) const {
-        if (top_ == bottom_) {
-            return;
-        }
-        if (endLit_ && bottom_ < kHighestRow) {
-            lines.push_back(HistorySegment(column_, top_, column_, bottom_ + 1));
-            return;
-        }
-        if (endLit_) {
-            lines.push_back(HistorySegment(column_, top_, column_, bottom_));
-            lines.push_back(HistorySegment(column_, bottom_, column_, top_));
-            return;
-        }
-        // An unlit end row is the top or the bottom: every row between was passed and left.
-        const std::int32_t start = end_ == top_ ? bottom_ : top_;
-        lines.push_back(HistorySegment(column_, start, column_, end_));
-    }
-
-private:
-    std::int32_t column_;
-    std::int32_t top_;
-    std::int32_t bottom_;
-    std::int32_t end_;
-    bool endLit_ = false;
-};
-
-// The history line's segments as they are added, oldest first, with each run of segments that
-// stays within one column drawn as its vertical lines.
-class HistoryLine {
-public:
-    void Add(std::int32_t fromX, std::int32_t fromRow, std::int32_t toX, std::int32_t toRow) {
-        if (fromX != toX) {
-            Interrupt();
-            segments_.push_back(HistorySegment(fromX, fromRow, toX, toRow));
-            return;
-        }
-        if (!run_) {
-            run_.emplace(fromX, fromRow);
-        }
-        run_->ContinueTo(toRow);
-    }
-
-    // The next segment does not continue the run: a segment that leaves the column, or a gap.
-    void Interrupt() {
-        if (run_) {
-            run_->AppendLinesTo(segments_);
-            run_.reset();
-        }
-    }
-
-    std::vector<LinePrimitive> Segments() && {
-        Interrupt();
-        return std::move(segments_);
-    }
-
-private:
-    std::vector<LinePrimitive> segments_;
-    std::optional<VerticalRun> run_;
-};
-
-}  // namespace
-
-std::optional<std::int32_t> RowOf(double value, const ChartScale& scale) {
+// RowOf, inlined into the loops that take each value of a long history.
+inline std::optional<std::int32_t> RowOnScale(double value, const ChartScale& scale) {
     if (!std::isfinite(value)) {
         return std::nullopt;
     }
@@ -129,6 +47,12 @@ std::optional<std::int32_t> RowOf(double value, const ChartScale& scale) {
     // A huge finite value can overflow to an infinite row; it still has a place, at the edge.
     return TruncateToInt32(
         std::clamp(row, static_cast<double>(kLowestRow), static_cast<double>(kHighestRow)));
+}
+
+}  // namespace
+
+std::optional<std::int32_t> RowOf(double value, const ChartScale& scale) {
+    return RowOnScale(value, scale);
 }
 
 std::vector<ChartPrimitive> FramePrimitives() {
@@ -159,7 +83,8 @@ std::vector<ChartPrimitive> LabelPrimitives(std::int32_t lowerBound, std::int32_
 }
 
 SegmentColumns::SegmentColumns(std::size_t valueCount)
-    : step_(kPlotWidth / static_cast<double>(valueCount - 1)), width_(step_) {}
+    : step_(valueCount > 1 ? kPlotWidth / static_cast<double>(valueCount - 1) : 0.0),
+      width_(step_) {}
 
 std::int32_t SegmentColumns::FromX() const {
     return kPlotLeft + offset_;
@@ -170,6 +95,11 @@ std::int32_t SegmentColumns::ToX() const {
 }
 
 void SegmentColumns::Next() {
+    // Below one column nothing is taken off: the common case of a long history, done sooner.
+    if (width_ < 1.0) {
+        width_ += step_;
+        return;
+    }
     // The width is never negative and stays below 202: its whole part is exact in an int32, and
     // taking it off is exact too (for a width of 1 or more the two are within a factor of two),
     // which is fmod(width, 1.0) in one cheap step.
@@ -178,40 +108,91 @@ void SegmentColumns::Next() {
     width_ = (width_ - static_cast<double>(wholeColumns)) + step_;
 }
 
-OlderValuesPlot PlotOlderValues(std::span<const double> olderValues, const ChartScale& scale) {
-    OlderValuesPlot plot;
-    if (olderValues.empty()) {
-        return plot;
+// Consecutive segments within one pixel column. A vertical line lights its start row and the
+// rows before its end row, so together they light every row from the top to the bottom row they
+// pass through, but their end row when none of them covers it: a row they leave is lit.
+HistoryLine::VerticalRun::VerticalRun(std::int32_t column, std::int32_t row)
+    : column_(column), top_(row), bottom_(row), end_(row) {}
+
+inline void HistoryLine::VerticalRun::ContinueTo(std::int32_t row) {
+    if (row == end_) {
+        return;  // a segment of no length lights nothing
     }
-    SegmentColumns columns(olderValues.size() + 1);
-    HistoryLine line;
-    std::optional<std::int32_t> fromRow = RowOf(olderValues[0], scale);
-    for (std::size_t i = 1; i < olderValues.size(); ++i) {
-        const std::optional<std::int32_t> toRow = RowOf(olderValues[i], scale);
-        if (fromRow && toRow) {
-            line.Add(columns.FromX(), *fromRow, columns.ToX(), *toRow);
-        } else {
-            line.Interrupt();
-        }
-        columns.Next();
-        fromRow = toRow;
-    }
-    plot.segments = std::move(line).Segments();
-    plot.newestSegment = {columns.FromX(), columns.ToX(), fromRow};
-    return plot;
+    // Every row passed through so far is lit now, the one left included.
+    endLit_ = top_ <= row && row <= bottom_;
+    top_ = std::min(top_, row);
+    bottom_ = std::max(bottom_, row);
+    end_ = row;
 }
 
-std::vector<ChartPrimitive> CompletePlot(const OlderValuesPlot& olderValues, double newest,
-                                         double average, const ChartScale& scale) {
-    std::vector<ChartPrimitive> primitives;
-    primitives.reserve(olderValues.segments.size() + 2);
-    primitives.assign(olderValues.segments.begin(), olderValues.segments.end());
-    if (const auto& start = olderValues.newestSegment; start && start->fromRow) {
-        if (const std::optional<std::int32_t> toRow = RowOf(newest, scale)) {
-            primitives.emplace_back(
-                HistorySegment(start->fromX, *start->fromRow, start->toX, *toRow));
-        }
+// The run's rows as at most two vertical lines: one, unless every row is lit and the row below
+// the bottom one is beyond the rows GDI takes.
+void HistoryLine::VerticalRun::AppendLinesTo(std::vector<LinePrimitive>& lines) const {
+    if (top_ == bottom_) {
+        return;
     }
+    if (endLit_ && bottom_ < kHighestRow) {
+        lines.push_back(HistorySegment(column_, top_, column_, bottom_ + 1));
+        return;
+    }
+    if (endLit_) {
+        lines.push_back(HistorySegment(column_, top_, column_, bottom_));
+        lines.push_back(HistorySegment(column_, bottom_, column_, top_));
+        return;
+    }
+    // An unlit end row is the top or the bottom: every row between was passed and left.
+    const std::int32_t start = end_ == top_ ? bottom_ : top_;
+    lines.push_back(HistorySegment(column_, start, column_, end_));
+}
+
+HistoryLine::HistoryLine(std::size_t valueCount, const ChartScale& scale)
+    : columns_(valueCount), scale_(scale) {}
+
+void HistoryLine::Add(std::span<const double> values) {
+    for (const double value : values) {
+        const std::optional<std::int32_t> row = RowOnScale(value, scale_);
+        if (first_) {
+            first_ = false;
+        } else {
+            if (fromRow_ && row) {
+                AddSegment(columns_.FromX(), *fromRow_, columns_.ToX(), *row);
+            } else {
+                Interrupt();
+            }
+            columns_.Next();
+        }
+        fromRow_ = row;
+    }
+}
+
+std::vector<ChartPrimitive> HistoryLine::Primitives() && {
+    Interrupt();
+    return {segments_.begin(), segments_.end()};
+}
+
+inline void HistoryLine::AddSegment(std::int32_t fromX, std::int32_t fromRow, std::int32_t toX,
+                                    std::int32_t toRow) {
+    if (fromX != toX) {
+        Interrupt();
+        segments_.push_back(HistorySegment(fromX, fromRow, toX, toRow));
+        return;
+    }
+    if (!run_) {
+        run_.emplace(fromX, fromRow);
+    }
+    run_->ContinueTo(toRow);
+}
+
+void HistoryLine::Interrupt() {
+    if (run_) {
+        run_->AppendLinesTo(segments_);
+        run_.reset();
+    }
+}
+
+std::vector<ChartPrimitive> PlotPrimitives(HistoryLine&& line, double average) {
+    const ChartScale scale = line.Scale();
+    std::vector<ChartPrimitive> primitives = std::move(line).Primitives();
     if (const std::optional<std::int32_t> averageRow = RowOf(average, scale)) {
         primitives.emplace_back(
             LinePrimitive{kPlotLeft, *averageRow, kPlotRight, *averageRow, kAverageLineColour});
@@ -219,11 +200,14 @@ std::vector<ChartPrimitive> CompletePlot(const OlderValuesPlot& olderValues, dou
     return primitives;
 }
 
-std::vector<ChartPrimitive> PlotPrimitives(std::span<const double> values,
-                                           const ChartScale& scale) {
-    if (values.empty()) {
+std::vector<ChartPrimitive> PlotPrimitives(const ChartValues& values, const ChartScale& scale) {
+    if (values.Empty()) {
         return {};
     }
-    return CompletePlot(PlotOlderValues(values.first(values.size() - 1), scale), values.back(),
-                        AverageOf(values), scale);
+    HistoryLine line(values.saved.size() + (values.provisional ? 1 : 0), scale);
+    line.Add(values.saved);
+    if (values.provisional) {
+        line.Add(*values.provisional);
+    }
+    return PlotPrimitives(std::move(line), AverageOf(values));
 }

@@ -8,6 +8,7 @@
 
 #include "chart/chart_scale.h"
 #include "drawing/primitives.h"
+#include "history/kd_history.h"
 
 inline constexpr Colour kPanelOutlineColour = 0x00BEBEBE;  // 190, 190, 190
 inline constexpr Colour kPlotOutlineColour = 0x00000000;   // black
@@ -50,31 +51,56 @@ private:
     double width_;
 };
 
-// The history line as far as the values before the newest decide it. A keystroke lends one
-// value to the saved ones, so this part is the same for every keystroke of one count and scale.
-struct OlderValuesPlot {
-    struct NewestSegmentStart {
-        std::int32_t fromX = 0;
-        std::int32_t toX = 0;
-        std::optional<std::int32_t> fromRow;  // none when the value before the newest has none
+// The history line through a number of values on a scale, as its values come, oldest first:
+// each value after the first adds the segment from the one before. A value that is not finite
+// has no row: the segments that touch it are left out. Where several segments stay within one
+// pixel column, their run is at most two vertical lines that light the very same pixels: a
+// vertical line lights its start pixel and not its end pixel on every Windows. A line under way
+// may be kept and a copy of it continued.
+class HistoryLine {
+public:
+    HistoryLine(std::size_t valueCount, const ChartScale& scale);
+
+    void Add(std::span<const double> values);
+    void Add(double value) { Add({&value, 1}); }
+    [[nodiscard]] const ChartScale& Scale() const { return scale_; }
+    // The segments of the values added, oldest first.
+    [[nodiscard]] std::vector<ChartPrimitive> Primitives() &&;
+
+private:
+    class VerticalRun {
+    public:
+        VerticalRun(std::int32_t column, std::int32_t row);
+        void ContinueTo(std::int32_t row);
+        void AppendLinesTo(std::vector<LinePrimitive>& lines) const;
+
+    private:
+        std::int32_t column_;
+        std::int32_t top_;
+        std::int32_t bottom_;
+        std::int32_t end_;
+        bool endLit_ = false;
     };
 
-    // The segments between the older values, oldest first. Where several stay within one
-    // pixel column, their run is at most two vertical lines that light the very same pixels:
-    // a vertical line lights its start pixel and not its end pixel on every Windows.
-    std::vector<LinePrimitive> segments;
-    // The columns of the segment to the newest value and its start; none for a single value.
-    std::optional<NewestSegmentStart> newestSegment;
+    void AddSegment(std::int32_t fromX, std::int32_t fromRow, std::int32_t toX, std::int32_t toRow);
+    // The next segment does not continue the run: a segment that leaves the column, or a gap.
+    void Interrupt();
+
+    SegmentColumns columns_;
+    ChartScale scale_;
+    bool first_ = true;
+    std::optional<std::int32_t> fromRow_;
+    std::vector<LinePrimitive> segments_;
+    std::optional<VerticalRun> run_;
 };
 
-// `olderValues` are the plotted values but the newest, oldest first.
-OlderValuesPlot PlotOlderValues(std::span<const double> olderValues, const ChartScale& scale);
+// The plot: the history line through the values, then the average line, which is left out when
+// the average is not finite. Nothing for no values.
+std::vector<ChartPrimitive> PlotPrimitives(const ChartValues& values, const ChartScale& scale);
+inline std::vector<ChartPrimitive> PlotPrimitives(std::span<const double> values,
+                                                  const ChartScale& scale) {
+    return PlotPrimitives(ChartValues{values, std::nullopt}, scale);
+}
 
-// The history line's segments, oldest first, then the average line, from the older values' part
-// and the newest value. A value that is not finite has no row: the segments that touch it are
-// left out, and so is the average line when the average is not finite.
-std::vector<ChartPrimitive> CompletePlot(const OlderValuesPlot& olderValues, double newest,
-                                         double average, const ChartScale& scale);
-
-// The same for a whole list of values: nothing for no values.
-std::vector<ChartPrimitive> PlotPrimitives(std::span<const double> values, const ChartScale& scale);
+// The same from a history line through every value, and their average.
+std::vector<ChartPrimitive> PlotPrimitives(HistoryLine&& line, double average);

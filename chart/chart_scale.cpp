@@ -20,15 +20,6 @@ struct Band {
 // Tested in this order; a wider range than the last band's gets the full axis 0 to 100.
 constexpr Band kBands[] = {{10, 1, 20}, {20, 2, 10}, {50, 5, 4}};
 
-// The scale for a history's extremes, or the full axis without any.
-ChartScale ScaleOf(const std::optional<TruncatableExtremes>& extremes) {
-    if (!extremes) {
-        return kFullAxis;  // nothing to go by
-    }
-    return ScaleFromExtremes(TruncateToInt32(extremes->largest),
-                             TruncateToInt32(extremes->smallest));
-}
-
 }  // namespace
 
 ChartScale ScaleFromExtremes(std::int32_t top, std::int32_t bottom) {
@@ -49,10 +40,46 @@ ChartScale ScaleFromExtremes(std::int32_t top, std::int32_t bottom) {
     return kFullAxis;
 }
 
-ChartScale ComputeChartScale(std::span<const double> values) {
-    return ScaleOf(TruncatableExtremesOf(values));
+std::optional<ScaleExtremes> WidenedBy(const std::optional<ScaleExtremes>& extremes, double value) {
+    // A NaN or an out-of-range value is skipped rather than taken as the first candidate: as the
+    // oldest value it would otherwise win every comparison and freeze the extremes.
+    if (!HasInt32Truncation(value)) {
+        return extremes;
+    }
+    if (!extremes) {
+        return ScaleExtremes{value, value};
+    }
+    return ScaleExtremes{value > extremes->largest ? value : extremes->largest,
+                         value < extremes->smallest ? value : extremes->smallest};
 }
 
-ChartScale ComputeChartScale(const KdHistory& history) {
-    return ScaleOf(history.Extremes());
+std::optional<ScaleExtremes> ScaleExtremesOf(std::span<const double> values) {
+    const auto first = std::find_if(values.begin(), values.end(), HasInt32Truncation);
+    if (first == values.end()) {
+        return std::nullopt;
+    }
+    ScaleExtremes extremes{*first, *first};
+    for (const double value : std::span(first, values.end())) {
+        if (HasInt32Truncation(value)) {
+            extremes.largest = value > extremes.largest ? value : extremes.largest;
+            extremes.smallest = value < extremes.smallest ? value : extremes.smallest;
+        }
+    }
+    return extremes;
+}
+
+ChartScale ScaleOf(const std::optional<ScaleExtremes>& extremes) {
+    if (!extremes) {
+        return kFullAxis;  // nothing to go by
+    }
+    return ScaleFromExtremes(TruncateToInt32(extremes->largest),
+                             TruncateToInt32(extremes->smallest));
+}
+
+ChartScale ComputeChartScale(const ChartValues& values) {
+    std::optional<ScaleExtremes> extremes = ScaleExtremesOf(values.saved);
+    if (values.provisional) {
+        extremes = WidenedBy(extremes, *values.provisional);
+    }
+    return ScaleOf(extremes);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "history/kd_history.h"
@@ -26,10 +27,26 @@ inline constexpr ChartScale kFullAxis{0, 10, 2};
 // is accepted, in either order; lowerBound + 10 * labelStep always fits in 32 bits.
 ChartScale ScaleFromExtremes(std::int32_t top, std::int32_t bottom);
 
-// The scale for the values of a history, oldest first. Values that are not finite, or whose
-// truncation does not fit in 32 bits, have no say in it; without any other value the full axis
-// 0 to 100 is shown.
-ChartScale ComputeChartScale(std::span<const double> values);
+// The largest and smallest of a history's values that have a say in its scale, as a walk from
+// the oldest value to the newest finds them: a value replaces a candidate only when strictly
+// greater (smaller), so the earliest of ties stays. NaN, infinities and values whose truncation
+// toward zero is no int32 are passed over.
+struct ScaleExtremes {
+    double largest;
+    double smallest;
+};
 
-// The same scale for the history's values, from the extremes it keeps: in constant time.
-ChartScale ComputeChartScale(const KdHistory& history);
+// The extremes after one more value of the walk.
+std::optional<ScaleExtremes> WidenedBy(const std::optional<ScaleExtremes>& extremes, double value);
+std::optional<ScaleExtremes> ScaleExtremesOf(std::span<const double> values);
+
+// The scale for the truncated extremes; the full axis 0 to 100 without any.
+ChartScale ScaleOf(const std::optional<ScaleExtremes>& extremes);
+
+// The scale for the values of a history, oldest first, the provisional one last. Values that
+// are not finite, or whose truncation does not fit in 32 bits, have no say in it; without any
+// other value the full axis 0 to 100 is shown.
+ChartScale ComputeChartScale(const ChartValues& values);
+inline ChartScale ComputeChartScale(std::span<const double> values) {
+    return ComputeChartScale(ChartValues{values, std::nullopt});
+}

@@ -3,8 +3,12 @@
 # build/windows/Tallymere-<version>-win64.zip.
 configure_file(docs/package/README.txt ${CMAKE_BINARY_DIR}/package/README.txt @ONLY
     NEWLINE_STYLE CRLF)
-# The help page (its picture put in by scripts/make-help-page.sh), with the project's version.
-configure_file(docs/help/Index.html ${CMAKE_BINARY_DIR}/package/Index.html @ONLY)
+# The help page, one file that stands alone: the project's version, and the picture of the
+# window inside it as a data address, each of its bytes written %XX.
+file(READ docs/window.png window_png HEX)
+string(REGEX REPLACE "(..)" "%\\1" WINDOW_PNG_DATA "${window_png}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS docs/window.png)
+configure_file(docs/help/Index.html.in ${CMAKE_BINARY_DIR}/package/Index.html @ONLY)
 
 # Stripping rewrites the .exe's header, and binutils then stamps it with the time of day unless
 # SOURCE_DATE_EPOCH says otherwise; 0 is what the linker wrote (--no-insert-timestamp).

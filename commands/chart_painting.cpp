@@ -1,7 +1,6 @@
 #include "commands/chart_painting.h"
 
 #include <new>
-#include <stdexcept>
 
 #include "chart/chart_primitives.h"
 #include "chart/chart_scale.h"
@@ -18,30 +17,42 @@ void DrawComputed(Canvas canvas, const Compute& compute) noexcept {
     }
 }
 
-void PaintValues(Canvas canvas, const KdHistory& values, PlotCache& cache) noexcept {
-    DrawComputed(canvas, [] { return FramePrimitives(); });
-    const ChartScale scale = values.Count() > 0 ? ComputeChartScale(values) : kFullAxis;
-    DrawComputed(canvas, [&] { return LabelPrimitives(scale.lowerBound, scale.labelStep); });
-    DrawComputed(canvas, [&] { return cache.PlotOf(values, scale); });
-}
-
 }  // namespace
 
-void PaintChart(Canvas canvas, WindowState& state) noexcept {
-    if (state.currentPercent) {
-        try {
-            LendNewestValue(state.history, *state.currentPercent, [&](const KdHistory& values) {
-                PaintValues(canvas, values, state.plotCache);
-            });
-            return;
-        } catch (const std::bad_alloc&) {
-        } catch (const std::length_error&) {
-        }
-        // No room in the history for the current percentage: the saved values alone.
+void SetProvisionalPercent(WindowState& state, double percent) {
+    std::optional<ProvisionalPoint>& provisional = state.provisional;
+    if (provisional && ScaleWith(provisional->saved, percent) == provisional->saved.line.Scale()) {
+        provisional->percent = percent;
+    } else {
+        provisional.reset();
+        provisional = {percent, ChartOfSavedValues(state.history.Values(), percent)};
     }
-    PaintValues(canvas, state.history, state.plotCache);
+    InvalidateChart(state);
+}
+
+void ShowSavedValuesAlone(WindowState& state) {
+    state.provisional.reset();
+    InvalidateChart(state);
+}
+
+double ShownAverage(const WindowState& state) {
+    return state.provisional ? AverageWith(state.provisional->saved, state.provisional->percent)
+                             : state.history.Average();
+}
+
+void PaintChart(Canvas canvas, const WindowState& state) noexcept {
+    const std::optional<ProvisionalPoint>& provisional = state.provisional;
+    const ChartValues saved{state.history.Values(), std::nullopt};
+    const ChartScale scale =
+        provisional ? provisional->saved.line.Scale() : ComputeChartScale(saved);
+    DrawComputed(canvas, [] { return FramePrimitives(); });
+    DrawComputed(canvas, [&] { return LabelPrimitives(scale.lowerBound, scale.labelStep); });
+    DrawComputed(canvas, [&] {
+        return provisional ? PlotWith(provisional->saved, provisional->percent)
+                           : PlotPrimitives(saved, scale);
+    });
 }
 
 void InvalidateChart(const WindowState& state) {
-    InvalidateArea(state.form.main, kChartPanel);
+    InvalidateArea(state.form.main, kChartPanel, state.dpi);
 }

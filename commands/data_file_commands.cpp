@@ -74,7 +74,9 @@ void FillForm(WindowState& state, const DataFileContents& contents) {
     FillIdentityField(form.clanField, contents.clan, loaded.utf8, loaded.clan);
     SetCountFields(form, contents.kills, contents.deaths);
     // The recalculations that setting the counts ran included the current percentage; after a
-    // load the box shows the loaded values alone, or nothing when there are none.
+    // load the box shows the loaded values alone, or nothing when there are none, and so does
+    // the chart.
+    ShowSavedValuesAlone(state);
     const KdHistory& history = state.history;
     SetWindowTextUtf8(form.averageResult,
                       history.Count() > 0 ? AverageText(history.Average()) : std::string());
@@ -166,12 +168,11 @@ std::optional<std::string_view> ReplaceFailure(ReplaceOutcome outcome) {
 }  // namespace
 
 void LoadDataFile(WindowState& state) {
+    ShowSavedValuesAlone(state);
     state.history.Clear();
-    state.currentPercent.reset();
     if (const std::optional<DataFileContents> contents = ReadIntoHistory(state)) {
         FillForm(state, *contents);
     }
-    InvalidateChart(state);
 }
 
 void SaveDataFile(WindowState& state) {
@@ -212,6 +213,7 @@ void SaveDataFile(WindowState& state) {
         Tell(form, *failure);
         return;
     }
-    InvalidateChart(state);
+    // Saved: the chart shows the history alone, the new value as its newest.
+    ShowSavedValuesAlone(state);
     Tell(form, kSavedText);
 }

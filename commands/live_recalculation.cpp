@@ -19,10 +19,7 @@ void LiveRecalculate(WindowState& state) {
     SetWindowTextUtf8(form.plusOneResult, FormatInteger(KillsToNextPoint(kills, deaths)));
     SetWindowTextUtf8(form.minusOneResult, FormatInteger(DeathsToPreviousPoint(kills, deaths)));
 
-    // The current percentage joins the history only for the average and the chart.
-    LendNewestValue(state.history, percent, [&](const KdHistory& history) {
-        SetWindowTextUtf8(form.averageResult, AverageText(history.Average()));
-    });
-    state.currentPercent = percent;
-    InvalidateChart(state);
+    // The percentage is the chart's newest point, and counts in the average, until it is saved.
+    SetProvisionalPercent(state, percent);
+    SetWindowTextUtf8(form.averageResult, AverageText(ShownAverage(state)));
 }

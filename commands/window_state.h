@@ -2,9 +2,13 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "chart/plot_cache.h"
+#include "chart/saved_values_chart.h"
+#include "drawing/dpi_scale.h"
+#include "history/data_file_format.h"
 #include "history/kd_history.h"
+#include "platform/drawing.h"
 #include "platform/window.h"
 
 // The main window and the form's eight controls, set once when the window is created. The Save
@@ -35,22 +39,35 @@ struct LoadedIdentity {
     bool utf8 = false;  // the file was UTF-8 behind its byte order mark
 };
 
+// The percentage of the counts being changed, and what the chart keeps of the saved values
+// beside it.
+struct ProvisionalPoint {
+    double percent;
+    SavedValuesChart saved;
+};
+
 // Everything the window keeps while it lives, and the one thing every command takes: commands
-// change it and ask for a repaint, and WM_PAINT draws from it. Beyond it the form's controls hold
-// the texts themselves: the name, the clan, the counts and the results.
+// change it and ask for a repaint, and WM_PAINT draws from it without changing it. Beyond it the
+// form's controls hold the texts themselves: the name, the clan, the counts and the results.
 struct WindowState {
     FormControls form;
+    // The values loaded and saved.
     KdHistory history;
-    // The percentage of the counts the fields hold, while they are valid: the chart shows it as
-    // its newest point.
-    std::optional<double> currentPercent;
-    // The plot of the chart's older values from one paint to the next, so that a keystroke's
-    // paint does not grow with the history.
-    PlotCache plotCache;
+    // The percentage of the counts the player changed since the last load or Save, while they
+    // are valid: the chart shows it as its newest point, and the average box counts it.
+    std::optional<ProvisionalPoint> provisional;
     // The data file, UTF-8: kddata.ioy in the working folder unless the start chose another.
-    std::string dataFilePath = "kddata.ioy";
+    std::string dataFilePath{kDataFileName};
     // False when kddata.ioy exists but could not be read whole at start: replacing it would lose
     // the history that could not be read, so Save refuses for the rest of the run.
     bool dataFileReplaceable = true;
     LoadedIdentity loaded;
+    // The logs waiting to be imported (UTF-8 paths): the one the program was started with, and
+    // those a second start handed over.
+    std::vector<std::string> pendingImports;
+    // The control that had the focus when the window was last left; it gets it back.
+    Window focusToRestore = nullptr;
+    // The window's dots per inch, and the font of its texts and controls made for them.
+    int dpi = kLayoutDpi;
+    Font font = nullptr;
 };

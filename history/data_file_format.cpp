@@ -70,59 +70,10 @@ std::string KeyedText(std::string_view line, std::string_view key) {
     return std::string(line.substr(position));
 }
 
-// Exactly `literal` at `position`, without skipping white space. Compared one character at a
-// time: a call of the C runtime's memcmp for these few characters took longer under Wine.
-bool TakeLiteral(std::string_view text, std::size_t& position, std::string_view literal) {
-    if (text.size() - position < literal.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < literal.size(); ++i) {
-        if (text[position + i] != literal[i]) {
-            return false;
-        }
-    }
-    position += literal.size();
-    return true;
-}
-
 void TakeValue(double value, DataFileContents& contents) {
     if (std::isfinite(value)) {
         contents.values.push_back(value);
     }
-}
-
-// Something other than white space at `position`: where a scan, which skips white space, may
-// start without running past the end of a line.
-bool AtNonBlank(std::string_view text, std::size_t position) {
-    return position < text.size() && !IsWhiteSpace(text[position]);
-}
-
-// A history line at the start of `rest`, written exactly as the program writes it and ended by
-// CR LF: its length with the CR LF, or 0, having taken nothing, for any other line. Nearly every
-// line of a long history is such a line, and this reads it in one pass, without first looking
-// for its end and without the general scan's white-space skipping: a million-line file parses
-// in less than half the time. The outcome is the general scan's of the same line.
-std::size_t TakeWrittenHistoryLine(std::string_view rest, DataFileContents& contents) {
-    std::size_t position = 0;
-    if (!TakeLiteral(rest, position, kKillsKey) || !AtNonBlank(rest, position)) {
-        return 0;
-    }
-    const std::optional<std::int32_t> kills = ScanCount(rest, position);
-    if (!kills || !TakeLiteral(rest, position, kDeathsKey) || !AtNonBlank(rest, position)) {
-        return 0;
-    }
-    const std::optional<std::int32_t> deaths = ScanCount(rest, position);
-    if (!deaths || !TakeLiteral(rest, position, kValueKey) || !AtNonBlank(rest, position)) {
-        return 0;
-    }
-    const std::optional<double> value = ScanDouble(rest, position);
-    if (!value || !TakeLiteral(rest, position, kLineEnd)) {
-        return 0;
-    }
-    contents.kills = kills;
-    contents.deaths = deaths;
-    TakeValue(*value, contents);
-    return position;
 }
 
 // "K = %d D = %d K/D = %lf", each blank matching any white space: the scan stops at the first
@@ -183,12 +134,6 @@ std::optional<DataFileContents> ParseDataFile(std::string_view bytes) {
     // The first line is not looked at: any header lets the load go on. A last line without a
     // line break still counts.
     for (std::size_t number = 0; !bytes.empty(); ++number) {
-        if (number > 2) {
-            if (const std::size_t length = TakeWrittenHistoryLine(bytes, contents)) {
-                bytes.remove_prefix(length);
-                continue;
-            }
-        }
         const LineEnd lineEnd = FindLineEnd(bytes, atCarriageReturns);
         const std::string_view line = LineText(bytes, lineEnd);
         if (number == 1) {

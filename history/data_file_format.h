@@ -18,6 +18,9 @@
 // file without any LF. A CR elsewhere is part of its line. The name and the clan are in the
 // system's ANSI code page, or in UTF-8 when the file begins with the byte order mark below.
 
+// The data file's name, in the working folder or beside the program.
+inline constexpr std::string_view kDataFileName = "kddata.ioy";
+
 inline constexpr std::size_t kEarlierValuesKept = 99;
 
 // The name and the clan each keep at most this many bytes, in whole characters.

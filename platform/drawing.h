@@ -14,10 +14,16 @@
 struct OpaqueDrawingContext;
 using DrawingContext = OpaqueDrawingContext*;
 
-// Where a paint draws: the context, and the dots per inch of the window it is for.
+// A font (an HFONT) as the portable code holds it; null stands for the context's own font.
+struct OpaqueFont;
+using Font = OpaqueFont*;
+
+// Where a paint draws: the context, the dots per inch of the window it is for, and the font of
+// its texts.
 struct Canvas {
     DrawingContext context = nullptr;
     int dpi = 96;
+    Font font = nullptr;
 };
 
 // Draws the primitives in order. Each pen is created just before the primitives that use it
@@ -36,5 +42,5 @@ struct LabelText {
 // Draws the texts in order, transparent, in one colour.
 void DrawLabelTexts(Canvas canvas, std::span<const LabelText> labels, Colour colour) noexcept;
 
-// Asks for the part of the window to be painted again, on its next WM_PAINT.
-void InvalidateArea(Window window, const Area& area);
+// Asks for the part of the window, shown at `dpi`, to be painted again on its next WM_PAINT.
+void InvalidateArea(Window window, const Area& area, int dpi);

@@ -7,7 +7,6 @@
 
 #include "drawing/dpi_scale.h"
 #include "platform/drawing.h"
-#include "platform/win32_dpi.h"
 #include "platform/win32_fonts.h"
 #include "platform/win32_wide_text.h"
 
@@ -15,6 +14,10 @@ namespace {
 
 HDC AsContext(Canvas canvas) {
     return reinterpret_cast<HDC>(canvas.context);
+}
+
+HFONT AsFont(Canvas canvas) {
+    return reinterpret_cast<HFONT>(canvas.font);
 }
 
 // A position at the canvas's dots per inch, pulled into the 16-bit range that every GDI takes.
@@ -80,7 +83,7 @@ std::size_t DrawLineRun(Canvas canvas, std::span<const ChartPrimitive> primitive
 }  // namespace
 
 void DrawPrimitives(Canvas canvas, std::span<const ChartPrimitive> primitives) {
-    const ProgramFontSelection font(AsContext(canvas), canvas.dpi);
+    const FontSelection font(AsContext(canvas), AsFont(canvas));
     for (std::size_t next = 0; next < primitives.size();) {
         const ChartPrimitive& primitive = primitives[next];
         if (std::holds_alternative<LinePrimitive>(primitive)) {
@@ -101,7 +104,7 @@ void DrawLabelTexts(Canvas canvas, std::span<const LabelText> labels, Colour col
     SetTextColor(context, colour);
     SetBkMode(context, TRANSPARENT);
     try {
-        const ProgramFontSelection font(context, canvas.dpi);
+        const FontSelection font(context, AsFont(canvas));
         for (const LabelText& label : labels) {
             std::wstring text = WideFromUtf8(label.text);  // DrawTextExW may write into it
             RECT rectangle{Scaled(label.left, canvas), Scaled(label.top, canvas),
@@ -113,9 +116,8 @@ void DrawLabelTexts(Canvas canvas, std::span<const LabelText> labels, Colour col
     }
 }
 
-void InvalidateArea(Window window, const Area& area) {
-    auto* const hwnd = reinterpret_cast<HWND>(window);
-    const Area scaled = ScaledToDpi(area, WindowDpi(hwnd));
+void InvalidateArea(Window window, const Area& area, int dpi) {
+    const Area scaled = ScaledToDpi(area, dpi);
     const RECT rectangle{scaled.left, scaled.top, scaled.right, scaled.bottom};
-    InvalidateRect(hwnd, &rectangle, FALSE);
+    InvalidateRect(reinterpret_cast<HWND>(window), &rectangle, FALSE);
 }

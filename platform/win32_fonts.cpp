@@ -31,16 +31,14 @@ HFONT CreateProgramFont(int dpi) {
     return CreateFontIndirectW(&japanese);
 }
 
-ProgramFontSelection::ProgramFontSelection(HDC context, int dpi)
-    : context_(context), font_(CreateProgramFont(dpi)) {
-    if (font_ != nullptr) {
-        previous_ = SelectObject(context_, font_);
+FontSelection::FontSelection(HDC context, HFONT font) : context_(context) {
+    if (font != nullptr) {
+        previous_ = SelectObject(context_, font);
     }
 }
 
-ProgramFontSelection::~ProgramFontSelection() {
-    if (font_ != nullptr) {
+FontSelection::~FontSelection() {
+    if (previous_ != nullptr) {
         SelectObject(context_, previous_);
-        DeleteObject(font_);
     }
 }

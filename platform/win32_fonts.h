@@ -12,19 +12,17 @@
 // font itself is that font (code page 932, the system's own dots per inch).
 HFONT CreateProgramFont(int dpi);
 
-// Selects the program's font at `dpi` into the context while it lives, if it is not the system
-// font, and deletes it afterwards.
-class ProgramFontSelection {
+// Selects the font into the context while it lives, unless it is null (the context's own).
+class FontSelection {
 public:
-    ProgramFontSelection(HDC context, int dpi);
-    ~ProgramFontSelection();
-    ProgramFontSelection(const ProgramFontSelection&) = delete;
-    ProgramFontSelection& operator=(const ProgramFontSelection&) = delete;
-    ProgramFontSelection(ProgramFontSelection&&) = delete;
-    ProgramFontSelection& operator=(ProgramFontSelection&&) = delete;
+    FontSelection(HDC context, HFONT font);
+    ~FontSelection();
+    FontSelection(const FontSelection&) = delete;
+    FontSelection& operator=(const FontSelection&) = delete;
+    FontSelection(FontSelection&&) = delete;
+    FontSelection& operator=(FontSelection&&) = delete;
 
 private:
     HDC context_;
-    HFONT font_;
     HGDIOBJ previous_ = nullptr;
 };

@@ -20,9 +20,8 @@ while [ $# -gt 0 ]; do
     *) break ;;
     esac
 done
-scaled() { echo $((($1 * dpi + 48) / 96)); }
-desktop=$(scaled 560)x$(scaled 380)
-window=$(scaled 505)x$(scaled 332)
+# Room for the window at every scaling up to 200 %; the picture is cut to the window itself.
+desktop=1200x800
 output=$(realpath -m "$1")
 folder=${2:-$(mktemp -d)}
 program=$root/build/windows/bin/tallymere.exe
@@ -45,8 +44,14 @@ trap cleanup EXIT
     "$(winepath -w "$program" 2>/dev/null || echo "$program")") &
 wine=$!
 
-# The window stands at the desktop's top left.
-capture() { DISPLAY=":$display" import -window root -crop "$window+0+0" +repage "$1" 2>/dev/null; }
+# The window stands at the desktop's top left, and the picture is cut to it: to what is not the
+# desktop's own colour, which its bottom right corner shows.
+capture() {
+    DISPLAY=":$display" import -window root "$1.whole.png" 2>/dev/null || return 1
+    local desktop_colour
+    desktop_colour=$(convert "$1.whole.png" -format '%[pixel:p{1199,799}]' info:) || return 1
+    convert "$1.whole.png" -bordercolor "$desktop_colour" -border 1 -trim +repage "$1" 2>/dev/null
+}
 painted() {
     local pixels
     pixels=$(convert "$1" txt:- 2>/dev/null) || return 1

@@ -1,50 +1,62 @@
 #!/usr/bin/env bash
-# A session of Wine runs that ends with nothing left running: while TALLYMERE_WINE_SESSION names
-# the session's folder, scripts/wine-run.sh starts each prefix's virtual display once for the
-# session and writes down the display and the prefix there; stop ends them all. The test command
-# opens and closes one around its Wine tests (CTest's FIXTURES_SETUP and FIXTURES_CLEANUP).
-# Usage: wine-session.sh start DIR   a new session; counts the X servers and Wine servers running
+# A session of Wine runs that ends with nothing of its own left running: while
+# TALLYMERE_WINE_SESSION names the session's folder, scripts/wine-run.sh starts each prefix's
+# virtual display once for the session and writes down the display and the prefix there; stop
+# ends them. The test command opens and closes one around its Wine tests (CTest's
+# FIXTURES_SETUP and FIXTURES_CLEANUP).
+# Usage: wine-session.sh start DIR   a new session
 #        wine-session.sh stop DIR    ends the session's Wine servers and displays, then fails if
-#                                    more of either run than when the session started
+#                                    any of those processes still runs
 set -euo pipefail
 mode=${1:?usage: wine-session.sh start|stop DIR}
 session=${2:?usage: wine-session.sh start|stop DIR}
 
-# The X servers and Wine servers alive (not zombies waiting to be reaped), as "X WINE".
-count_servers() {
-    ps -eo stat=,comm= | awk '$1 !~ /^Z/ && $2 == "Xvfb" { x++ }
-        $1 !~ /^Z/ && $2 ~ /^wineserver(64)?$/ { w++ } END { print x + 0, w + 0 }'
+# The Wine servers of a prefix: those started with it in their environment.
+wine_servers_of() {
+    local process
+    for process in /proc/[0-9]*; do
+        case "$(cat "$process/comm" 2>/dev/null)" in wineserver | wineserver64) ;; *) continue ;; esac
+        tr '\0' '\n' <"$process/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$1" &&
+            echo "${process#/proc/}"
+    done
 }
+
+# Alive, not a zombie waiting to be reaped.
+running() { ps -o stat= -p "$1" 2>/dev/null | grep -qv '^Z'; }
 
 case "$mode" in
 start)
     rm -rf "$session"
     mkdir -p "$session"
-    count_servers >"$session/before"
     ;;
 stop)
     [ -d "$session" ] || exit 0
     touch "$session/prefixes"
-    sort -u "$session/prefixes" | while read -r prefix; do
+    started=()
+    while read -r prefix; do
+        started+=($(wine_servers_of "$prefix"))
         WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
-    done
+    done < <(sort -u "$session/prefixes")
     for record in "$session"/*.display; do
-        [ -f "$record" ] && kill "$(cut -d' ' -f2 "$record")" 2>/dev/null || true
+        [ -f "$record" ] || continue
+        started+=("$(cut -d' ' -f2 "$record")")
+        kill "${started[-1]}" 2>/dev/null || true
     done
-    before=$(cat "$session/before")
     rm -rf "$session"
-    fewer_or_as_many() { awk -v now="$1" -v then="$before" \
-        'BEGIN { split(now, n, " "); split(then, t, " "); exit !(n[1] <= t[1] && n[2] <= t[2]) }'; }
+    left=()
     for _ in $(seq 1 50); do
-        fewer_or_as_many "$(count_servers)" && break
+        left=()
+        for process in "${started[@]}"; do
+            running "$process" && left+=("$process")
+        done
+        [ ${#left[@]} -eq 0 ] && break
         sleep 0.2
     done
-    now=$(count_servers)
-    if ! fewer_or_as_many "$now"; then
-        echo "wine-session.sh: X and Wine servers running: $now, before the session: $before" >&2
+    if [ ${#left[@]} -gt 0 ]; then
+        echo "wine-session.sh: the session's processes still run: ${left[*]}" >&2
         exit 1
     fi
-    echo "the session left nothing running: X and Wine servers $now, before it $before"
+    echo "the session left nothing running: ${#started[@]} processes ended"
     ;;
 *)
     echo "usage: wine-session.sh start|stop DIR" >&2

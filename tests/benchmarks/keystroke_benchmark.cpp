@@ -2,7 +2,6 @@
 // average with the current percentage, the scale, the frame, the labels and the plot, recorded
 // as the window would draw them), for saved histories of 100, 10,000 and 1,000,000 values,
 // beside the 100-value one.
-// The plot of a new scale or count is computed once, so it is measured on its own too.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -40,20 +39,8 @@ template <std::int64_t kSize>
 void Keystroke(benchmark::State& state) {
     FakeForm form;
     FillForm(form, kSize);
-    TypeKills(form, 1);  // the saved values' part of the plot, computed once
     std::int64_t keystroke = 0;
     while (state.KeepRunning()) {
-        TypeKills(form, ++keystroke);
-    }
-}
-
-template <std::int64_t kSize>
-void KeystrokeOnANewScale(benchmark::State& state) {
-    FakeForm form;
-    FillForm(form, kSize);
-    std::int64_t keystroke = 0;
-    while (state.KeepRunning()) {
-        form.state.plotCache = PlotCache{};
         TypeKills(form, ++keystroke);
     }
 }
@@ -61,7 +48,6 @@ void KeystrokeOnANewScale(benchmark::State& state) {
 BENCHMARK(Keystroke<kSmall>)->Name("keystroke/100")->Unit(benchmark::kMicrosecond);
 BENCHMARK(Keystroke<kMedium>)->Name("keystroke/10000")->Unit(benchmark::kMicrosecond);
 BENCHMARK(Keystroke<kLarge>)->Name("keystroke/1000000")->Unit(benchmark::kMicrosecond);
-BENCHMARK(KeystrokeOnANewScale<kLarge>)->Name("new_scale/1000000")->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -74,9 +60,6 @@ int main(int argc, char** argv) {
                 std::printf("  %8lld values: %.2fx\n", static_cast<long long>(size),
                             reporter.Nanoseconds("keystroke/" + std::to_string(size)) / baseline);
             }
-            std::printf("  (target: %lld values within 2x)\n", static_cast<long long>(kLarge));
-            std::printf("the first keystroke on a new scale with %lld values: %.1f ms\n",
-                        static_cast<long long>(kLarge), reporter.Milliseconds("new_scale/1000000"));
         }
     });
 }

@@ -10,7 +10,6 @@
 #include "history/kd_history.h"
 #include "kd/int32_range.h"
 #include "tests/support/edge_values.h"
-#include "tests/support/random_histories.h"
 
 void PrintTo(const ChartScale& scale, std::ostream* os) {
     *os << "{lowerBound " << scale.lowerBound << ", labelStep " << scale.labelStep
@@ -136,17 +135,5 @@ INSTANTIATE_TEST_SUITE_P(
         HistoryCase{"NothingUsableGivesTheFullAxis", {kNaN, kInfinity, 3e10}, {0, 10, 2}},
         HistoryCase{"OnlyNaN", {kNaN}, {0, 10, 2}}),
     [](const testing::TestParamInfo<HistoryCase>& testCase) { return testCase.param.name; });
-
-TEST(ComputeChartScale, OfAHistoryIsThatOfItsValuesAfterEveryChange) {
-    RandomHistories random(5);
-    KdHistory history;
-    for (int change = 0; change < 20000; ++change) {
-        random.Change(history, [&](const KdHistory& changed) {
-            ASSERT_EQ(ComputeChartScale(changed), ComputeChartScale(changed.Values()))
-                << testing::PrintToString(
-                       std::vector<double>(changed.Values().begin(), changed.Values().end()));
-        });
-    }
-}
 
 }  // namespace

@@ -107,7 +107,8 @@ TEST_F(GameLogImportTest, ACountTheLogLacksKeepsItsField) {
     EXPECT_EQ(form_.kill.text, "3");
     EXPECT_EQ(form_.death.text, "9");
     ExpectResultsOfTyped("3", "9");
-    EXPECT_EQ(form_.state.currentPercent, 25.0) << "the chart's newest point";
+    ASSERT_TRUE(form_.state.provisional.has_value());
+    EXPECT_EQ(form_.state.provisional->percent, 25.0) << "the chart's newest point";
 }
 
 TEST_F(GameLogImportTest, ALogWithoutNickOrCountsLeavesTheFields) {
@@ -183,7 +184,8 @@ TEST_F(GivenLogTest, FillsTheFormExactlyAsTheGamesLogWithTheSameBytes) {
     FakeDisk()[R"(D:\logs\ログ\error.log)"].bytes = kExampleLog;
     ImportLogFile(given.state, R"(D:\logs\ログ\error.log)");
     EXPECT_EQ(TextsOf(given), fromGame);
-    EXPECT_EQ(given.state.currentPercent, form_.state.currentPercent);
+    ASSERT_TRUE(given.state.provisional && form_.state.provisional);
+    EXPECT_EQ(given.state.provisional->percent, form_.state.provisional->percent);
     EXPECT_TRUE(RecordedMessageBoxes().empty());
 }
 

@@ -75,7 +75,8 @@ TEST(LiveRecalculate, ShowsTheCurrentPercentageAsTheChartsNewestPoint) {
     form.kill.text = "3";
     form.death.text = "1";
     LiveRecalculate(form.state);
-    EXPECT_EQ(form.state.currentPercent, 75.0);
+    ASSERT_TRUE(form.state.provisional.has_value());
+    EXPECT_EQ(form.state.provisional->percent, 75.0);
     EXPECT_EQ(RecordedInvalidations(), std::vector<Area>{kChartPanel});
     EXPECT_TRUE(RecordedDrawings().empty()) << "nothing is drawn outside the paint";
 }
@@ -98,7 +99,7 @@ TEST(LiveRecalculate, ANegativeCountLeavesEverythingAsItWas) {
     EXPECT_EQ(form.minusOne.text, "2");
     EXPECT_EQ(form.average.text, "3");
     EXPECT_EQ(form.history.Count(), 1U);
-    EXPECT_FALSE(form.state.currentPercent.has_value());
+    EXPECT_FALSE(form.state.provisional.has_value());
     EXPECT_TRUE(RecordedInvalidations().empty());
 }
 

@@ -95,21 +95,20 @@ protected:
     }
 };
 
-TEST_F(OutOfRoomTest, TypingShowsTheCountsResultsAndTheBoxAndLendsNothing) {
-    FakeForm form(1);
-    form.history.Append(40.0);
-    form.death.text = "1";
-    SetWindowTextUtf8(form.controls.killField, "3");
-
-    ExpectOnlyOutOfMemoryBoxes(1);
-    EXPECT_EQ(form.kdResult.text, "75%   (75.000%)") << "results that need no room are shown";
-    ASSERT_EQ(form.history.Count(), 1U);
-    EXPECT_EQ(form.history.At(0), 40.0);
-
-    form.history.Clear();  // room again: the program goes on as before
-    SetWindowTextUtf8(form.controls.killField, "1");
-    EXPECT_EQ(form.average.text, "50.000");
-    EXPECT_EQ(form.history.Count(), 0U);
+// The typed counts' percentage is kept beside the history, not in it: a full history still
+// follows every keystroke, import and load, without a box.
+TEST_F(OutOfRoomTest, AFullHistoryStillFollowsTypingImportAndLoad) {
+    FakeDisk()[R"(C:\Nexon\SuddenAttack\error.log)"].bytes = "\tNick: P\n\tKill: 10\n\tDeath: 5\n";
+    FakeDisk()["kddata.ioy"].bytes = kExampleDataFile;  // three values
+    FakeForm form(3);
+    StartWithDataFile(form.state);
+    EXPECT_EQ(form.average.text, "57.500");
+    SetWindowTextUtf8(form.controls.killField, "28");
+    EXPECT_EQ(form.average.text, "62.569");
+    RunCommand(form.state, 1009, 0);
+    EXPECT_EQ(form.kdResult.text, "67%   (66.667%)");
+    EXPECT_TRUE(RecordedMessageBoxes().empty());
+    EXPECT_EQ(form.history.Count(), 3U);
 }
 
 TEST_F(OutOfRoomTest, SaveWritesNothingAndTheHistoryStaysAsItWas) {
@@ -126,32 +125,6 @@ TEST_F(OutOfRoomTest, SaveWritesNothingAndTheHistoryStaysAsItWas) {
     EXPECT_EQ(FakeDisk()["kddata.ioy"].bytes, kExampleDataFile);
     EXPECT_EQ(FakeDisk().size(), 1U) << "no file is left beside it";
     EXPECT_EQ(form.history.Count(), 1U);
-}
-
-TEST_F(OutOfRoomTest, ImportTakesNameAndCountsAndTheirRecalculationsFindNoRoom) {
-    FakeDisk()[R"(C:\Nexon\SuddenAttack\error.log)"].bytes =
-        "\tNick: Player01\n\tKill: 10\n\tDeath: 5\n";
-    FakeForm form(1);
-    form.history.Append(40.0);
-    RunCommand(form.state, 1009, 0);
-
-    ExpectOnlyOutOfMemoryBoxes(2);  // one for each count set
-    EXPECT_EQ(form.name.text, "Player01");
-    EXPECT_EQ(form.kill.text, "10");
-    EXPECT_EQ(form.history.Count(), 1U);
-    EXPECT_EQ(OpenReadHandleCount(), 0) << "the log is closed";
-}
-
-TEST_F(OutOfRoomTest, AFileThatFitsLoadsWholeThoughItsRecalculationsFindNoRoom) {
-    FakeDisk()["kddata.ioy"].bytes = kExampleDataFile;  // three values
-    FakeForm form(3);
-    StartWithDataFile(form.state);
-
-    ExpectOnlyOutOfMemoryBoxes(2);  // one for each count set
-    EXPECT_EQ(form.history.Count(), 3U);
-    EXPECT_EQ(form.kill.text, "12");
-    EXPECT_EQ(form.average.text, "57.500");
-    EXPECT_TRUE(form.state.dataFileReplaceable);
 }
 
 TEST_F(OutOfRoomTest, AFileBeyondTheRoomIsUnreadableForTheRunWithoutABox) {

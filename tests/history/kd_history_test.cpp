@@ -6,37 +6,22 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <map>
 #include <optional>
 #include <span>
 #include <stdexcept>
 #include <vector>
 
+#include "tests/support/edge_values.h"
 #include "tests/support/random_histories.h"
 
 namespace {
 
-// The bits of a value, every NaN alike: the sign and payload of a NaN that a sum makes depend on
-// the order in which the compiler hands the processor the two operands, and the program shows
-// every NaN the same way.
-std::uint64_t BitsOf(double value) {
-    return std::bit_cast<std::uint64_t>(std::isnan(value) ? std::numeric_limits<double>::quiet_NaN()
-                                                          : value);
-}
-
-std::vector<std::uint64_t> BitsOf(std::span<const double> values) {
+std::vector<std::uint64_t> BitsOfAll(std::span<const double> values) {
     std::vector<std::uint64_t> bits;
     for (const double value : values) {
         bits.push_back(BitsOf(value));
     }
     return bits;
-}
-
-std::vector<std::uint64_t> BitsOf(const std::optional<TruncatableExtremes>& extremes) {
-    if (!extremes) {
-        return {};
-    }
-    return BitsOf(std::vector<double>{extremes->largest, extremes->smallest});
 }
 
 TEST(KdHistory, GrowsByHalfItsCapacity) {
@@ -104,14 +89,14 @@ TEST(KdHistory, AppendingSeveralIsAppendingEachInTurn) {
             atOnce.Append(value);
         }
         atOnce.Append(appended);
-        ASSERT_EQ(BitsOf(atOnce.Values()), BitsOf(eachInTurn.Values()))
+        ASSERT_EQ(BitsOfAll(atOnce.Values()), BitsOfAll(eachInTurn.Values()))
             << c.before << " + " << c.appended;
         EXPECT_EQ(atOnce.Capacity(), eachInTurn.Capacity()) << c.before << " + " << c.appended;
 
         const std::uint32_t capacity = atOnce.Capacity();
         EXPECT_THROW(atOnce.Append(std::vector<double>(c.limit - c.before - c.appended + 1, 7.0)),
                      std::length_error);
-        EXPECT_EQ(BitsOf(atOnce.Values()), BitsOf(eachInTurn.Values()));
+        EXPECT_EQ(BitsOfAll(atOnce.Values()), BitsOfAll(eachInTurn.Values()));
         EXPECT_EQ(atOnce.Capacity(), capacity);
     }
 }
@@ -152,90 +137,6 @@ TEST(KdHistory, RemoveLastAndClearKeepTheStorage) {
         history.Append(1.0);
     }
     EXPECT_EQ(history.Capacity(), capacity);
-}
-
-// The kept sum and extremes against the plain walk over the values, bit for bit (the order of
-// the sum shows in its last bits, and a -0.0 that came after a 0.0 must not become the largest),
-// after every change: appended, lent, removed after an append or after another removal, cleared.
-TEST(KdHistory, KeptAverageAndExtremesAreThoseOfThePlainWalkBitForBit) {
-    RandomHistories random(13);
-    KdHistory history;
-    for (int change = 0; change < 20000; ++change) {
-        random.Change(history, [&](const KdHistory& changed) {
-            ASSERT_EQ(BitsOf(changed.Average()), BitsOf(AverageOf(changed.Values())))
-                << "change " << change;
-            ASSERT_EQ(BitsOf(changed.Extremes()), BitsOf(TruncatableExtremesOf(changed.Values())))
-                << "change " << change;
-        });
-    }
-}
-
-// An identity that came back with other values would let the chart draw a stale line.
-TEST(KdHistory, AnIdentityOfTheOlderValuesNeverStandsForOtherValues) {
-    RandomHistories random(7);
-    KdHistory history;
-    KdHistory other;
-    std::map<std::uint64_t, std::vector<std::uint64_t>> valuesOf;
-    const auto remember = [&](const KdHistory& changed) {
-        if (changed.Count() == 0) {
-            return;
-        }
-        const std::vector<std::uint64_t> older =
-            BitsOf(changed.Values().first(changed.Count() - 1));
-        const auto [known, isNew] = valuesOf.emplace(changed.OlderValuesIdentity(), older);
-        ASSERT_EQ(known->second, older);
-    };
-    for (int change = 0; change < 20000; ++change) {
-        random.Change(change % 2 == 0 ? history : other, remember);
-    }
-}
-
-TEST(KdHistory, LendingLeavesTheIdentityOfTheSavedValuesAndReplacingOneChangesIt) {
-    KdHistory history;
-    for (const double value : {40.0, 60.0}) {
-        history.Append(value);
-    }
-    std::vector<std::uint64_t> whileLent;
-    const auto lend = [&](double value) {
-        LendNewestValue(history, value, [&](const KdHistory& lent) {
-            whileLent.push_back(lent.OlderValuesIdentity());
-        });
-    };
-    lend(50.0);
-    lend(75.0);
-    EXPECT_EQ(whileLent[0], whileLent[1]);
-
-    history.RemoveLast();
-    history.Append(60.0);  // the same value again, but not known to be
-    lend(50.0);
-    EXPECT_NE(whileLent[2], whileLent[1]);
-}
-
-TEST(LendNewestValue, TheLentValueCountsWhileLentAndIsTakenBackEvenWhenTheUseThrows) {
-    KdHistory history;
-    history.Append(40.0);
-    double averageWhileLent = 0.0;
-    LendNewestValue(history, 60.0,
-                    [&](const KdHistory& lent) { averageWhileLent = lent.Average(); });
-    EXPECT_EQ(averageWhileLent, 50.0);
-    EXPECT_EQ(history.Count(), 1U);
-
-    EXPECT_THROW(LendNewestValue(history, 60.0,
-                                 [](const KdHistory&) { throw std::runtime_error("mid-redraw"); }),
-                 std::runtime_error);
-    ASSERT_EQ(history.Count(), 1U);
-    EXPECT_EQ(history.At(0), 40.0);
-}
-
-TEST(LendNewestValue, WithoutRoomNothingIsLentAndTheUseDoesNotRun) {
-    KdHistory history(1);
-    history.Append(40.0);
-    bool used = false;
-    EXPECT_THROW(LendNewestValue(history, 60.0, [&](const KdHistory&) { used = true; }),
-                 std::length_error);
-    EXPECT_FALSE(used);
-    ASSERT_EQ(history.Count(), 1U);
-    EXPECT_EQ(history.At(0), 40.0);
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ grep -q "VALUE \"ProductVersion\", \"$version\"" <<<"$resources" || fail "no pro
 # The help page stands alone: its picture inside, nothing fetched from elsewhere.
 page=$folder/Index.html
 grep -q '<meta charset="utf-8">' "$page" || fail "Index.html does not declare UTF-8"
-grep -q '<img src="data:image/png;base64,' "$page" || fail "Index.html has no picture inside"
+grep -q '<img src="data:image/png,%89%50%4e%47' "$page" || fail "Index.html has no picture inside"
 if grep -Eq '<(link|script)|(src|href)="(https?:)?//' "$page"; then
     fail "Index.html refers to other files"
 fi

@@ -60,28 +60,6 @@ public:
         return values;
     }
 
-    // An Append of one value or of several, a lent value, a RemoveLast, a Clear, or a run of
-    // removals the program never makes; `check` runs after each change and while a value is lent.
-    template <class Check>
-    void Change(KdHistory& history, const Check& check) {
-        const std::size_t change = Below(10);
-        if (change < 2) {
-            history.Append(Value());
-        } else if (change == 2) {
-            history.Append(Line(Below(6), true));
-        } else if (change < 6) {
-            LendNewestValue(history, Value(), check);
-        } else if (change < 9) {
-            for (std::size_t removals = change == 8 ? Below(4) : 1; removals > 0; --removals) {
-                history.RemoveLast();
-                check(history);
-            }
-        } else if (Below(10) == 0) {
-            history.Clear();
-        }
-        check(history);
-    }
-
 private:
     std::mt19937_64 engine_;
 };

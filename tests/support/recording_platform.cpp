@@ -95,6 +95,6 @@ void DrawLabelTexts(Canvas /*canvas*/, std::span<const LabelText> /*labels*/,
     ++labelPaints;
 }
 
-void InvalidateArea(Window /*window*/, const Area& area) {
+void InvalidateArea(Window /*window*/, const Area& area, int /*dpi*/) {
     InvalidationLog().push_back(area);
 }

@@ -64,10 +64,12 @@ TEST_F(CodePageWindowTest, ControlsKeepTheSystemFontOnlyWhereItHoldsJapanese) {
 TEST_F(CodePageWindowTest, PaintedTextsAndControlsHaveEveryJapaneseGlyph) {
     Start();
     HDC context = GetDC(window_);
+    HFONT font = CreateProgramFont(GetDeviceCaps(context, LOGPIXELSY));
     {
-        const ProgramFontSelection font(context, GetDeviceCaps(context, LOGPIXELSY));
+        const FontSelection selection(context, font);
         EXPECT_TRUE(HasEveryGlyph(context, kOwnJapanese));
     }
+    DeleteObject(font);
     HGDIOBJ previous = SelectObject(
         context, reinterpret_cast<HGDIOBJ>(SendMessageW(form_.name, WM_GETFONT, 0, 0)));
     if (GetACP() != kJapanese) {
