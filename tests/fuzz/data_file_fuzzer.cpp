@@ -1,7 +1,7 @@
 // A data file of any bytes, as players hand it over: edited by hand, cut off, or no data file at
-// all. What the reader returns must be sound and not depend on its shortcut for written lines,
-// the form must show exactly that, and whatever a Save writes afterwards must read back as what
-// was shown, less only the history it trims.
+// all. What the reader returns must be sound and not depend on how its lines end, the form must
+// show exactly that, and whatever a Save writes afterwards must read back as what was shown, less
+// only the history it trims.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -29,9 +29,8 @@ bool FitsOneLine(std::string_view text) {
     return text.find('\n') == std::string_view::npos && text.find('\0') == std::string_view::npos;
 }
 
-// Lines as the program writes them, ended by CR LF, are read by a shortcut; with LF alone every
-// line takes the general scan. Both must read alike.
-void RequireShortcutAgrees(std::string_view text, const DataFileContents& contents) {
+// Lines ended by CR LF, as the program writes them, read as the same lines ended by LF alone.
+void RequireLineEndsAgree(std::string_view text, const DataFileContents& contents) {
     static const std::regex kLineBreak("\r+\n");
     Require(ParseDataFile(std::regex_replace(std::string(text), kLineBreak, "\n")) == contents,
             "lines ended by CR LF read as the same lines ended by LF");
@@ -145,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "only the bare header without a line break gives nothing");
     if (contents) {
         RequireSound(*contents);
-        RequireShortcutAgrees(text, *contents);
+        RequireLineEndsAgree(text, *contents);
         RequireRoundTrip(*contents);
         RequireLoadAndSave(bytes, *contents, utf8);
     }
