@@ -9,9 +9,11 @@
 
 #include "app/form.h"
 #include "app/form_layout.h"
+#include "app/log_watch.h"
 #include "app/running_window.h"
 #include "app/window_handle.h"
 #include "commands/chart_painting.h"
+#include "commands/game_log_import.h"
 #include "commands/window_commands.h"
 #include "drawing/dpi_scale.h"
 #include "platform/win32_dpi.h"
@@ -68,6 +70,7 @@ void OnDestroy() noexcept {
 
 // The last message, after the controls are gone: nothing of this window stays for the next.
 void OnNcDestroy(WindowState& state) noexcept {
+    EndLogWatch(state);
     DeleteObject(AsHfont(state.font));
     state = WindowState();
 }
@@ -133,6 +136,30 @@ void OnCommand(WindowState& state, HWND window, int id, int notificationCode) no
         id = IDC_SAVE;
     }
     RunCommand(state, id, notificationCode);
+    KeepLogWatch(state, window);
+}
+
+// A grayed line of the Game menu, its text as shown: "&" stands for itself.
+void SetMenuLine(HMENU menu, UINT id, const std::string& text) {
+    std::wstring shown;
+    for (const wchar_t unit : WideFromUtf8(text)) {
+        shown += unit == L'&' ? L"&&" : std::wstring(1, unit);
+    }
+    ModifyMenuW(menu, id, MF_BYCOMMAND | MF_STRING | MF_GRAYED, id, shown.c_str());
+}
+
+// The Game menu shows whether the log is followed, which one and when it was last read.
+void OnInitMenuPopup(const WindowState& state, HMENU menu) noexcept {
+    if (GetMenuState(menu, IDM_FOLLOW_LOG, MF_BYCOMMAND) == static_cast<UINT>(-1)) {
+        return;
+    }
+    CheckMenuItem(menu, IDM_FOLLOW_LOG, state.follow.on ? MF_CHECKED : MF_UNCHECKED);
+    try {
+        SetMenuLine(menu, IDM_FOLLOWED_LOG, FollowedLogLine(state));
+        SetMenuLine(menu, IDM_LOG_READ_AT, LogReadAtLine(state));
+    } catch (const std::bad_alloc&) {
+        // The lines keep what they said before.
+    }
 }
 
 void OnActivate(WindowState& state, HWND window, WPARAM activation) noexcept {
@@ -159,7 +186,7 @@ void ImportFileNamed(WindowState& state, std::wstring_view path) noexcept {
 }
 
 // The first file dropped is imported as a game log; the others are not looked at.
-void OnDropFiles(WindowState& state, HDROP drop) noexcept {
+void OnDropFiles(WindowState& state, HWND window, HDROP drop) noexcept {
     std::wstring path;
     try {
         path.resize(DragQueryFileW(drop, 0, nullptr, 0));
@@ -171,15 +198,17 @@ void OnDropFiles(WindowState& state, HDROP drop) noexcept {
     if (!path.empty()) {
         ImportFileNamed(state, path);
     }
+    KeepLogWatch(state, window);
 }
 
-void OnImportPending(WindowState& state) noexcept {
+void OnImportPending(WindowState& state, HWND window) noexcept {
     if (state.pendingImports.empty()) {
         return;
     }
     const std::string path = std::move(state.pendingImports.front());
     state.pendingImports.erase(state.pendingImports.begin());
     ImportGivenLog(state, path);
+    KeepLogWatch(state, window);
 }
 
 // A second start asks whether this window has its data file open (running_window.h).
@@ -199,12 +228,29 @@ LRESULT OnCopyData(WindowState& state, HWND window, const COPYDATASTRUCT& reques
     }
 }
 
+// The window's one state, read by its procedure and by the message loop: made on the first
+// message, which arrives before WM_CREATE, and made anew when the window is gone.
+WindowState& State() {
+    static WindowState state;
+    return state;
+}
+
+// Sleeps until a message comes or, while the game's log is followed, its folder changes.
+void WaitForMessageOrLogChange(HWND window) {
+    WindowState& state = State();
+    HANDLE watch = LogWatchHandle(state);
+    const DWORD handles = watch != nullptr ? 1 : 0;
+    if (MsgWaitForMultipleObjectsEx(handles, &watch, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
+            WAIT_OBJECT_0 &&
+        handles == 1) {
+        OnLogFolderChanged(state, window);
+    }
+}
+
 }  // namespace
 
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // The window's one state: made on the first message, which arrives before WM_CREATE, and
-    // kept until the process ends.
-    static WindowState state;
+    WindowState& state = State();
     switch (message) {
         case WM_CREATE:
             OnCreate(state, window, *reinterpret_cast<const CREATESTRUCTW*>(lParam));
@@ -234,10 +280,16 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             OnDpiChanged(state, window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             break;
         case WM_DROPFILES:
-            OnDropFiles(state, reinterpret_cast<HDROP>(wParam));
+            OnDropFiles(state, window, reinterpret_cast<HDROP>(wParam));
             break;
         case kImportPendingMessage:
-            OnImportPending(state);
+            OnImportPending(state, window);
+            break;
+        case WM_TIMER:
+            OnLogTimer(state, window, wParam);
+            break;
+        case WM_INITMENUPOPUP:
+            OnInitMenuPopup(state, reinterpret_cast<HMENU>(wParam));
             break;
         default:
             break;
@@ -280,16 +332,20 @@ HWND CreateMainWindow(HINSTANCE instance, int showCommand, const StartRequest* s
 
 int RunMessageLoop(HWND window, HINSTANCE instance) {
     HACCEL keys = LoadAcceleratorsW(instance, L"KD");
-    MSG message{};
-    // An error result (-1) does not end the loop; only WM_QUIT does.
-    while (GetMessageW(&message, nullptr, 0, 0) != 0) {
-        // The keys of the table, then Tab, Shift+Tab and Enter as in a dialog.
-        if (TranslateAcceleratorW(window, keys, &message) != 0 ||
-            IsDialogMessageW(window, &message) != 0) {
-            continue;
+    for (;;) {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+            if (message.message == WM_QUIT) {
+                return static_cast<int>(message.wParam);
+            }
+            // The keys of the table, then Tab, Shift+Tab and Enter as in a dialog.
+            if (TranslateAcceleratorW(window, keys, &message) != 0 ||
+                IsDialogMessageW(window, &message) != 0) {
+                continue;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
         }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        WaitForMessageOrLogChange(window);
     }
-    return static_cast<int>(message.wParam);
 }

@@ -14,7 +14,8 @@ bool RegisterMainWindowClass(HINSTANCE instance);
 // working folder. Null when it cannot be created.
 HWND CreateMainWindow(HINSTANCE instance, int showCommand, const StartRequest* start = nullptr);
 
-// Runs until WM_QUIT and returns its exit code. The keys of the accelerator table "KD" work
+// Runs until WM_QUIT and returns its exit code; while the game's log is followed, it also wakes
+// when the log's folder changes. The keys of the accelerator table "KD" work
 // wherever the focus is in the window (F5 imports the game's log, Ctrl+S saves); Tab and
 // Shift+Tab go round the fields and the Save button, and Enter on the button saves.
 int RunMessageLoop(HWND window, HINSTANCE instance);

@@ -10,11 +10,6 @@
 
 namespace {
 
-// The folder with its last separator: "C:\" of the file "C:\error.log".
-std::wstring FolderOf(const std::wstring& path) {
-    return path.substr(0, path.find_last_of(L"\\/") + 1);
-}
-
 std::wstring ProgramFolder() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {

@@ -33,6 +33,13 @@ inline std::string NothingFoundText(std::string_view path) {
            "」にはニックネームもKILL数もDEATH数も見つかりません.";
 }
 
+// The Game menu's lines on the followed log: which file, and when it was last read.
+inline std::string FollowedLogText(std::string_view path) {
+    return "追うログ: " + std::string(path);
+}
+inline constexpr std::string_view kLogReadAtLabel = "最後に読んだ時刻: ";
+inline constexpr std::string_view kLogNotReadText = "まだ読んでいません";
+
 // Any command that ran out of memory, or of room in the history, and stopped.
 inline constexpr std::string_view kOutOfMemoryText = "メモリが足りないため、処理を中断しました.";
 

@@ -24,6 +24,8 @@ CommandAction ActionOf(int id) {
             return CommandAction::Save;
         case IDC_IMPORT_LOG:
             return CommandAction::ImportGameLog;
+        case IDM_FOLLOW_LOG:
+            return CommandAction::ToggleFollowing;
         default:
             return CommandAction::None;
     }
@@ -64,6 +66,9 @@ void RunAction(WindowState& state, CommandAction action) {
         case CommandAction::ImportGameLog:
             ImportGameLog(state);
             break;
+        case CommandAction::ToggleFollowing:
+            ToggleFollowing(state);
+            break;
         case CommandAction::None:
             break;
     }
@@ -82,6 +87,10 @@ void StartWithDataFile(WindowState& state) noexcept {
 
 void ImportGivenLog(WindowState& state, const std::string& path) noexcept {
     RunToTheEnd(state, [&] { ImportLogFile(state, path); });
+}
+
+void FollowGameLog(WindowState& state) noexcept {
+    RunToTheEnd(state, [&] { ReadFollowedLog(state); });
 }
 
 void RunCommand(WindowState& state, int id, int notificationCode) noexcept {

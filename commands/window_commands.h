@@ -15,11 +15,14 @@ void StartWithDataFile(WindowState& state) noexcept;
 // `path` is UTF-8.
 void ImportGivenLog(WindowState& state, const std::string& path) noexcept;
 
+// The followed log may have changed: the window's timers say so.
+void FollowGameLog(WindowState& state) noexcept;
+
 // Carries out a WM_COMMAND: the live recalculation first when it is due, then the action of
 // the id, whatever the notification code.
 void RunCommand(WindowState& state, int id, int notificationCode) noexcept;
 
-enum class CommandAction { None, ShowVersion, ShowHelp, Save, ImportGameLog };
+enum class CommandAction { None, ShowVersion, ShowHelp, Save, ImportGameLog, ToggleFollowing };
 
 struct CommandRoute {
     bool recalculate = false;  // EN_UPDATE from the kill or death field

@@ -6,9 +6,12 @@
 
 #include "chart/saved_values_chart.h"
 #include "drawing/dpi_scale.h"
+#include "gamelog/log_examination.h"
 #include "history/data_file_format.h"
 #include "history/kd_history.h"
+#include "platform/clock.h"
 #include "platform/drawing.h"
+#include "platform/files.h"
 #include "platform/window.h"
 
 // The main window and the form's eight controls, set once when the window is created. The Save
@@ -46,6 +49,25 @@ struct ProvisionalPoint {
     SavedValuesChart saved;
 };
 
+// A change notification on a folder (a Windows handle), as the window keeps it.
+struct OpaqueFolderWatch;
+using FolderWatch = OpaqueFolderWatch*;
+
+// The game's log, followed while the player plays.
+struct FollowedLog {
+    bool on = false;
+    // The log given last, when the program started or by a drop (UTF-8, in full); none: the
+    // game's usual one.
+    std::string givenPath;
+    // The log as it was last read, what that reading took from it, and when.
+    std::optional<FileStamp> readStamp;
+    LogFindings taken;
+    std::optional<TimeOfDay> readAt;
+    // Kept by the window: the change notification on the log's folder, and the log it is for.
+    FolderWatch watch = nullptr;
+    std::string watchedPath;
+};
+
 // Everything the window keeps while it lives, and the one thing every command takes: commands
 // change it and ask for a repaint, and WM_PAINT draws from it without changing it. Beyond it the
 // form's controls hold the texts themselves: the name, the clan, the counts and the results.
@@ -65,6 +87,7 @@ struct WindowState {
     // The logs waiting to be imported (UTF-8 paths): the one the program was started with, and
     // those a second start handed over.
     std::vector<std::string> pendingImports;
+    FollowedLog follow;
     // The control that had the focus when the window was last left; it gets it back.
     Window focusToRestore = nullptr;
     // The window's dots per inch, and the font of its texts and controls made for them.

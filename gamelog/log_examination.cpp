@@ -59,3 +59,18 @@ void ExamineLogPiece(std::string_view piece, LogFindings& findings) {
         KeepIfScanned(ScanKeywordCount(piece, "Death:"), findings.deaths);
     }
 }
+
+namespace {
+
+template <class Finding>
+std::optional<Finding> IfChanged(const std::optional<Finding>& before,
+                                 const std::optional<Finding>& now) {
+    return now != before ? now : std::nullopt;
+}
+
+}  // namespace
+
+LogFindings ChangedFindings(const LogFindings& before, const LogFindings& now) {
+    return {IfChanged(before.name, now.name), IfChanged(before.kills, now.kills),
+            IfChanged(before.deaths, now.deaths)};
+}

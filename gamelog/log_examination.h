@@ -12,6 +12,8 @@ struct LogFindings {
     std::optional<std::string> name;
     std::optional<std::int32_t> kills;
     std::optional<std::int32_t> deaths;
+
+    bool operator==(const LogFindings&) const = default;
 };
 
 // The import keeps at most this many bytes of a nickname, in whole characters of the code page:
@@ -23,3 +25,7 @@ inline constexpr std::size_t kNicknameLimit = 63;
 // containing "Kill:" as "\tKill: %d" and one containing "Death:" as "\tDeath: %d", every scan
 // from the piece's first character.
 void ExamineLogPiece(std::string_view piece, LogFindings& findings);
+
+// What `now` tells otherwise than `before`: each of its findings that differs from `before`'s or
+// is new; none where it tells the same, or nothing.
+LogFindings ChangedFindings(const LogFindings& before, const LogFindings& now);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,6 +33,18 @@ ReadHandle OpenSharedForReading(const std::string& path);
 std::size_t ReadSomeBytes(ReadHandle file, std::span<char> buffer);
 
 void CloseReadFile(ReadHandle file);
+
+// What tells one state of an open file from another: which file it is, its size and its last
+// write. A log written to, or replaced by a new file, has another stamp.
+struct FileStamp {
+    std::uint64_t identity = 0;
+    std::uint64_t size = 0;
+    std::uint64_t lastWrite = 0;
+
+    bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp StampOf(ReadHandle file);
 
 // Whether the file may be replaced: true when it does not exist, false when it is read-only, a
 // folder, or held open by another program that denies writing.

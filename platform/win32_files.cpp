@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "platform/files.h"
@@ -103,6 +104,22 @@ std::size_t ReadSomeBytes(ReadHandle file, std::span<char> buffer) {
 
 void CloseReadFile(ReadHandle file) {
     CloseHandle(AsHandle(file));
+}
+
+FileStamp StampOf(ReadHandle file) {
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (GetFileInformationByHandle(AsHandle(file), &information) == 0) {
+        return {};
+    }
+    const auto join = [](DWORD high, DWORD low) {
+        return (std::uint64_t{high} << 32U) | std::uint64_t{low};
+    };
+    // Which file it is: its volume and its index there, folded into one number.
+    return {join(information.dwVolumeSerialNumber, 0) ^
+                join(information.nFileIndexHigh, information.nFileIndexLow),
+            join(information.nFileSizeHigh, information.nFileSizeLow),
+            join(information.ftLastWriteTime.dwHighDateTime,
+                 information.ftLastWriteTime.dwLowDateTime)};
 }
 
 bool CanReplaceFile(const std::string& path) {

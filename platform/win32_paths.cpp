@@ -12,3 +12,7 @@ std::wstring FullPath(const std::wstring& path) {
     full.resize(length);
     return full;
 }
+
+std::wstring FolderOf(const std::wstring& path) {
+    return path.substr(0, path.find_last_of(L"\\/") + 1);
+}

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/window_text.h"
 #include "tests/support/example_files.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_form.h"
@@ -238,6 +239,61 @@ TEST_F(GivenLogTest, ACountAloneIsEnough) {
     EXPECT_TRUE(RecordedMessageBoxes().empty());
     EXPECT_EQ(form_.kill.text, "7");
     EXPECT_EQ(form_.name.text, "Before");
+}
+
+// A step of the game writing its log while the window follows it, and the fields after it.
+struct FollowStep {
+    const char* what;
+    std::optional<std::string> log;  // none: the log is gone
+    int identity = 0;                // another: the game made a new file
+    const char* typedKills = nullptr;
+    std::vector<std::string> fields;  // name, kills, deaths
+};
+
+// The log dropped onto the window is followed: each change the game writes reaches the fields
+// it changes, silently; a count the player typed stays until the log tells another; a line
+// still being written waits; a log gone and back, or new, is read from its start.
+TEST_F(GameLogImportTest, AFollowedLogChangesOnlyWhatTheGameWroteAnew) {
+    const std::string path = R"(D:\SA\error.log)";
+    FakeDisk()[path].bytes = "\tNick: P1\n\tKill: 10\n\tDeath: 5\n";
+    ImportLogFile(form_.state, path);
+    const std::vector<FollowStep> steps = {
+        {"typed over", "\tKill: 10\n\tDeath: 5\n", 0, "11", {"P1", "11", "5"}},
+        {"a death", "\tKill: 10\n\tDeath: 6\n", 0, nullptr, {"P1", "11", "6"}},
+        {"half a line", "\tDeath: 6\n\tKill: 1", 0, nullptr, {"P1", "11", "6"}},
+        {"the line ended", "\tDeath: 6\n\tKill: 12\r\n", 0, nullptr, {"P1", "12", "6"}},
+        {"gone", std::nullopt, 0, nullptr, {"P1", "12", "6"}},
+        {"a new log, same kills", "\tKill: 12\n", 1, "13", {"P1", "13", "6"}},
+        {"its first name", "\tKill: 12\n\tNick: P2\n", 1, nullptr, {"P2", "13", "6"}},
+        {"truncated and written anew", "\tKill: 3\n", 1, nullptr, {"P2", "3", "6"}},
+    };
+    for (const FollowStep& step : steps) {
+        if (step.log) {
+            FakeDisk()[path] = {.bytes = *step.log, .identity = step.identity};
+        } else {
+            FakeDisk().erase(path);
+        }
+        if (step.typedKills != nullptr) {
+            SetWindowTextUtf8(form_.controls.killField, step.typedKills);
+        }
+        ReadFollowedLog(form_.state);
+        EXPECT_EQ((std::vector<std::string>{form_.name.text, form_.kill.text, form_.death.text}),
+                  step.fields)
+            << step.what;
+    }
+    EXPECT_TRUE(RecordedMessageBoxes().empty());
+    EXPECT_EQ(OpenReadHandleCount(), 0) << "the log is closed after each reading";
+    EXPECT_EQ(LogReadAtLine(form_.state), "最後に読んだ時刻: 09:05:07");
+
+    ToggleFollowing(form_.state);
+    FakeDisk()[path].bytes = "\tKill: 4\n";
+    ReadFollowedLog(form_.state);
+    EXPECT_EQ(form_.kill.text, "3") << "no longer followed";
+    FakeDisk()[kLogPath].bytes = kExampleLog;
+    Import();
+    EXPECT_FALSE(form_.state.follow.on) << "F5 leaves following as it is";
+    ToggleFollowing(form_.state);
+    EXPECT_EQ(form_.kill.text, "4") << "read at once when followed again";
 }
 
 }  // namespace

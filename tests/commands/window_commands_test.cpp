@@ -56,7 +56,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RouteCase{1009, 0, {.action = CommandAction::ImportGameLog}},
                     RouteCase{1009, 0xFFFF, {.action = CommandAction::ImportGameLog}},
                     RouteCase{999, 0, kNoRoute}, RouteCase{1001, 0, kNoRoute},
-                    RouteCase{1010, 0, kNoRoute}, RouteCase{0, 0, kNoRoute}));
+                    RouteCase{1010, 0, {.action = CommandAction::ToggleFollowing}},
+                    RouteCase{1011, 0, kNoRoute}, RouteCase{1012, 0, kNoRoute},
+                    RouteCase{1013, 0, kNoRoute}, RouteCase{0, 0, kNoRoute}));
 
 TEST(RunCommand, HelpMenuItemsShowTheirBoxesOwnedByTheMainWindow) {
     ResetRecording();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <set>
 
@@ -20,6 +21,7 @@ struct FakeDiskState {
     struct Reading {
         std::string bytes;  // as far as the file can be read
         std::size_t position = 0;
+        FileStamp stamp;
     };
     std::map<std::intptr_t, Reading> readings;
     std::intptr_t nextHandle = 1;
@@ -118,7 +120,10 @@ ReadHandle OpenSharedForReading(const std::string& path) {
     const std::string& bytes = found->second.bytes;
     const bool fails = State().failing.contains("read");
     const std::intptr_t handle = State().nextHandle++;
-    State().readings[handle] = {fails ? bytes.substr(0, bytes.size() / 2) : bytes};
+    // The bytes stand for the time of the last write: any write changes the stamp.
+    const FileStamp stamp{static_cast<std::uint64_t>(found->second.identity), bytes.size(),
+                          std::hash<std::string>{}(bytes)};
+    State().readings[handle] = {fails ? bytes.substr(0, bytes.size() / 2) : bytes, 0, stamp};
     return reinterpret_cast<ReadHandle>(handle);  // NOLINT(performance-no-int-to-ptr)
 }
 
@@ -128,6 +133,10 @@ std::size_t ReadSomeBytes(ReadHandle file, std::span<char> buffer) {
     std::copy_n(reading.bytes.data() + reading.position, count, buffer.data());
     reading.position += count;
     return count;
+}
+
+FileStamp StampOf(ReadHandle file) {
+    return State().readings.at(reinterpret_cast<std::intptr_t>(file)).stamp;
 }
 
 void CloseReadFile(ReadHandle file) {

@@ -12,6 +12,7 @@ struct FakeFile {
     std::string bytes;
     bool readOnly = false;
     bool locked = false;  // held open by another program that denies reading and writing
+    int identity = 0;     // another number: another file put in its place
 };
 
 // The files on the fake disk, by path.

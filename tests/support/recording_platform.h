@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "drawing/primitives.h"
+#include "platform/clock.h"
 #include "platform/window.h"
 
 // A stand-in for the Windows side of the program, linked into the native tests: windows are
@@ -35,3 +36,6 @@ const std::vector<RecordedDrawing>& RecordedDrawings();
 const std::vector<Area>& RecordedInvalidations();  // the parts asked to be painted again
 int RecordedLabelPaints();
 void ResetRecording();
+
+// The time of day the stand-in's clock always tells.
+inline constexpr TimeOfDay kRecordedTimeOfDay{9, 5, 7};

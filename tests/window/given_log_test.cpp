@@ -205,4 +205,89 @@ TEST(ProgramWithALog, F5ImportsTheGamesLogFromAField) {
     RemoveGameLog();
 }
 
+// The window follows the game's log while the test writes it as the game does: open for writing
+// and shared for reading only. The window in this process, whose messages the test pumps, finds
+// the changes by its slow timer alone; tallymere.exe started with the log waits for the folder's
+// change notification too.
+enum class GameWrites { Append, AfterTruncating, ToANewLogAfterRenaming };
+
+struct WriterStep {
+    const char* what;
+    GameWrites how;
+    const char* bytes;
+    std::vector<std::string> killsAndDeaths;  // shown within the safety net's 2 s
+    bool killsLeft;                           // the field keeps the player's selection
+};
+
+HANDLE BeginLog(const std::string& path) {
+    return CreateFileW(WideFromUtf8(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// As the game writes; false when anything hindered it (a sharing violation above all).
+bool Write(HANDLE& log, const std::string& path, const WriterStep& step) {
+    bool done = true;
+    if (step.how == GameWrites::AfterTruncating) {
+        done = SetFilePointer(log, 0, nullptr, FILE_BEGIN) == 0 && SetEndOfFile(log) != 0;
+    } else if (step.how == GameWrites::ToANewLogAfterRenaming) {
+        CloseHandle(log);
+        done = MoveFileW(WideFromUtf8(path).c_str(), WideFromUtf8(path + ".1").c_str()) != 0;
+        log = BeginLog(path);
+    }
+    DWORD written = 0;
+    const std::string bytes = step.bytes;
+    return done &&
+           WriteFile(log, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != 0;
+}
+
+void FollowTheGame(HWND window, HANDLE& log, const std::string& path) {
+    const std::vector<WriterStep> steps = {
+        {"half a line", GameWrites::Append, "\tKill: 1", {"10", "5"}, true},
+        {"its end", GameWrites::Append, "2\r\n", {"12", "5"}, false},
+        {"truncated", GameWrites::AfterTruncating, "\tDeath: 7\r\n", {"12", "7"}, true},
+        {"renamed away", GameWrites::ToANewLogAfterRenaming, "\tKill: 20\r\n", {"20", "7"}, false},
+    };
+    const Form form = FormOf(window);
+    for (const WriterStep& step : steps) {
+        SendMessageW(form.kill, EM_SETSEL, 0, 1);
+        ASSERT_TRUE(Write(log, path, step)) << step.what;
+        std::vector<std::string> shown;
+        for (int wait = 0; wait < 50; ++wait) {  // 2.5 s, all of it where nothing is to change
+            PumpMessages();
+            shown = {ControlText(form.kill), ControlText(form.death)};
+            ASSERT_NE(shown[0], "1") << "a count half written";
+            if (shown == step.killsAndDeaths && !step.killsLeft) {
+                break;
+            }
+            Sleep(40);
+        }
+        EXPECT_EQ(shown, step.killsAndDeaths) << step.what;
+        DWORD from = 0;
+        DWORD to = 0;
+        SendMessageW(form.kill, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                     reinterpret_cast<LPARAM>(&to));
+        EXPECT_TRUE(!step.killsLeft || (from == 0 && to == 1)) << step.what;
+    }
+}
+
+class LogFollowing : public testing::TestWithParam<bool> {};  // true: tallymere.exe
+
+TEST_P(LogFollowing, EveryWriteOfTheGameShowsAndNothingHindersIt) {
+    const std::string folder = EnterFreshWorkingFolder();
+    const std::string log = folder + "\\game\\error.log";
+    ASSERT_TRUE(MakeFolder(folder + "\\game"));
+    HANDLE file = BeginLog(log);
+    ASSERT_TRUE(Write(file, log, {"", GameWrites::Append, kExampleGameLog.data(), {}, false}));
+    const StartRequest start{WideFromUtf8(log), WideFromUtf8(folder + "\\kddata.ioy")};
+    LaunchedProgram program =
+        GetParam() ? LaunchProgram(ProgramPath(), folder, "\"" + log + "\"") : LaunchedProgram{};
+    HWND window = GetParam() ? program.window : CreateTestWindow(&start);
+    ASSERT_NE(window, nullptr);
+    FollowTheGame(window, file, log);
+    EXPECT_EQ(GetParam() ? CloseProgram(program) : DWORD{DestroyWindow(window) == 0}, 0U);
+    CloseHandle(file);
+}
+
+INSTANTIATE_TEST_SUITE_P(InThisProcessAndAsAProgram, LogFollowing, testing::Bool());
+
 }  // namespace

@@ -146,17 +146,31 @@ std::string MenuText(HMENU menu, UINT position) {
     return Utf8FromWide(text);
 }
 
-TEST_F(MainWindowTest, MenuHoldsHelpWithItsTwoItems) {
+// A menu's items, one "text id" a line: a pop-up's id is -1, a separator's text empty.
+std::string MenuItems(HMENU menu) {
+    std::string items;
+    for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+        items += MenuText(menu, position) + " " +
+                 std::to_string(static_cast<int>(GetMenuItemID(menu, position))) + "\n";
+    }
+    return items;
+}
+
+TEST_F(MainWindowTest, MenuHoldsTheGameAndHelpMenus) {
     HMENU menu = GetMenu(window_);
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(GetMenuItemCount(menu), 1);
-    EXPECT_EQ(MenuText(menu, 0), "ヘルプ");
-    HMENU help = GetSubMenu(menu, 0);
-    ASSERT_EQ(GetMenuItemCount(help), 2);
-    EXPECT_EQ(MenuText(help, 0), "バージョン情報");
-    EXPECT_EQ(GetMenuItemID(help, 0), 1000U);
-    EXPECT_EQ(MenuText(help, 1), "ヘルプ");
-    EXPECT_EQ(GetMenuItemID(help, 1), 1002U);
+    EXPECT_EQ(MenuItems(menu), "ゲーム -1\nヘルプ -1\n");
+    EXPECT_EQ(MenuItems(GetSubMenu(menu, 1)), "バージョン情報 1000\nヘルプ 1002\n");
+    // Opened, the Game menu tells whether and which log is followed, and when it was read.
+    HMENU game = GetSubMenu(menu, 0);
+    SendMessageW(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(game), 0);
+    EXPECT_EQ(MenuItems(game),
+              "ログを取り込む\tF5 1009\nログを追う 1010\n 0\n"
+              "追うログ: C:\\Nexon\\SuddenAttack\\error.log 1011\n"
+              "最後に読んだ時刻: まだ読んでいません 1012\n");
+    EXPECT_EQ(GetMenuState(game, 1011, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED), MF_GRAYED);
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(1010, 0), 0);
+    SendMessageW(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(game), 0);
+    EXPECT_EQ(GetMenuState(game, 1010, MF_BYCOMMAND) & MF_CHECKED, MF_CHECKED);
 }
 
 TEST_F(MainWindowTest, HelpMenuShowsTheVersionAndHelpBoxes) {
@@ -183,7 +197,7 @@ TEST_F(MainWindowTest, HelpMenuShowsTheVersionAndHelpBoxes) {
 
 TEST_F(MainWindowTest, CommandsWithoutActionShowNothing) {
     MessageBoxCatcher catcher;
-    for (const int id : {999, 1001, 1003, 1004, 1005, 1006, 1007, 1010, 65535}) {
+    for (const int id : {999, 1001, 1003, 1004, 1005, 1006, 1007, 1011, 1012, 65535}) {
         SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
     }
     PumpMessages();

@@ -104,12 +104,12 @@ std::string EnterFreshWorkingFolder() {
     }
 }
 
-HWND CreateTestWindow() {
+HWND CreateTestWindow(const StartRequest* start) {
     static const bool registered = RegisterMainWindowClass(GetModuleHandleA(nullptr));
     if (!registered) {
         return nullptr;
     }
-    HWND window = CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+    HWND window = CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL, start);
     PumpMessages();
     return window;
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/start_request.h"
 #include "tests/support/example_files.h"
 
 // Helpers for the tests that drive the real window in this process, under Wine or Windows.
@@ -20,8 +21,9 @@ void PumpMessages();
 // A new empty folder, made the working folder, so that each window starts without a data file.
 std::string EnterFreshWorkingFolder();
 
-// Creates the main window as the program does, in the current working folder.
-HWND CreateTestWindow();
+// Creates the main window as the program does, in the current working folder, on the start's
+// data file and log when one is given.
+HWND CreateTestWindow(const StartRequest* start = nullptr);
 
 // The main window's child controls in creation order.
 std::vector<HWND> ChildControls(HWND window);
