@@ -199,6 +199,18 @@ LRESULT OnCopyData(WindowState& state, HWND window, const COPYDATASTRUCT& reques
     }
 }
 
+// The window's screen may be scaled otherwise than the system (another monitor, or a scaling
+// changed without signing out): the window is sized for its own, as its form and chart are laid
+// out, so that its client area is the 96-DPI one scaled.
+void SizeForOwnDpi(HWND window) {
+    const int dpi = WindowDpi(window);
+    const WindowSize size =
+        OuterSizeAtDpi({kOuterWidth, kOuterHeight}, WindowFrameAtDpi(window, kLayoutDpi),
+                       WindowFrameAtDpi(window, dpi), dpi);
+    SetWindowPos(window, nullptr, 0, 0, size.width, size.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -261,12 +273,15 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 }
 
 HWND CreateMainWindow(HINSTANCE instance, int showCommand, const StartRequest* start) {
-    // The system's scaling is the main screen's, where the window appears.
+    // Created for the system's scaling, the main screen's, where the window usually appears.
     const int dpi = SystemDpi();
     HWND window =
         CreateWindowExW(0, kMainWindowClass, kTitle, WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
                         ScaledToDpi(kOuterWidth, dpi), ScaledToDpi(kOuterHeight, dpi), nullptr,
                         nullptr, instance, const_cast<StartRequest*>(start));
+    if (window != nullptr) {
+        SizeForOwnDpi(window);
+    }
     // Kept on purpose, before the handle is tested (a null one merely fails): the first
     // ShowWindow of a process obeys the show command of whoever started it.
     ShowWindow(window, SW_SHOW);
