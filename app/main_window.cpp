@@ -182,16 +182,19 @@ void OnImportPending(WindowState& state) noexcept {
     ImportGivenLog(state, path);
 }
 
-// A second start asks whether this window has its data file open (running_window.h).
-LRESULT OnCopyData(WindowState& state, HWND window, const COPYDATASTRUCT& request) noexcept {
+// A second start hands over its log when this window has its data file open
+// (running_window.h); a request that arrives again, after its start timed out, is answered
+// without being carried out again.
+LRESULT OnCopyData(WindowState& state, HWND window, const COPYDATASTRUCT& message) noexcept {
     try {
-        const std::optional<std::wstring> log =
-            LogHandedOver(request, WideFromUtf8(state.dataFilePath));
-        if (!log) {
+        const std::optional<HandOverRequest> request =
+            HandOverFor(message, WideFromUtf8(state.dataFilePath));
+        if (!request) {
             return FALSE;
         }
-        if (!log->empty()) {
-            ImportLater(state, window, *log);
+        if (FirstTimeCarriedOut(state.handOversCarriedOut, request->id) &&
+            !request->logPath.empty()) {
+            ImportLater(state, window, WideFromUtf8(request->logPath));
         }
         return TRUE;
     } catch (const std::bad_alloc&) {
