@@ -3,13 +3,40 @@
 #include "app/main_window.h"
 #include "app/running_window.h"
 #include "app/start_request.h"
+#include "commands/messages.h"
+#include "platform/message_box.h"
+#include "platform/win32_wide_text.h"
+
+namespace {
+
+// Whether this start goes on to open a window of its own: not while a running program holds its
+// data file. That program's window takes the log instead, or the player is told that it does not
+// answer.
+bool MayOpenWindow(DataFileClaim& claim, const StartRequest& start) {
+    if (claim.held) {
+        return true;
+    }
+    switch (HandOverToRunningWindow(claim, start)) {
+        case HandOverOutcome::ClaimTaken:
+            return true;
+        case HandOverOutcome::NoAnswer:
+            ShowMessageBox(nullptr, UnansweredDataFileText(Utf8FromWide(start.dataFilePath)),
+                           kMessageBoxCaption);
+            return false;
+        case HandOverOutcome::HandedOver:
+            return false;
+    }
+    return false;
+}
+
+}  // namespace
 
 // The previous instance is not used; the command line is read as Unicode, not from lpCmdLine.
-// A start whose data file a running window has open leaves it to that window and ends.
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPSTR /*lpCmdLine*/,
                    int nShowCmd) {
     const StartRequest start = ReadStartRequest();
-    if (!ClaimDataFile(start.dataFilePath) && HandOverToRunningWindow(start)) {
+    DataFileClaim claim = ClaimDataFile(start.dataFilePath);
+    if (!MayOpenWindow(claim, start)) {
         return 0;
     }
     if (!RegisterMainWindowClass(hInstance)) {
@@ -19,5 +46,6 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPSTR /*lpC
     if (window == nullptr) {
         return 0;
     }
+    PublishWindow(claim, window);
     return RunMessageLoop(window, hInstance);
 }

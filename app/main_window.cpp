@@ -29,9 +29,10 @@ constexpr const wchar_t* kTitle = L"Tallymere";
 // make the window import what is waiting.
 constexpr UINT kImportPendingMessage = WM_APP;
 
-void ImportLater(WindowState& state, HWND window, const std::wstring& path) {
+// `path` is UTF-8.
+void ImportLater(WindowState& state, HWND window, std::string path) {
     try {
-        state.pendingImports.push_back(Utf8FromWide(path));
+        state.pendingImports.push_back(std::move(path));
         PostMessageW(window, kImportPendingMessage, 0, 0);
     } catch (const std::bad_alloc&) {
         // Not even the path could be held: nothing is imported.
@@ -60,7 +61,7 @@ void OnCreate(WindowState& state, HWND window, const CREATESTRUCTW& creation) no
     // started with, once the window is shown.
     DragAcceptFiles(window, TRUE);
     if (start != nullptr && !start->logPath.empty()) {
-        ImportLater(state, window, start->logPath);
+        ImportLater(state, window, Utf8FromWide(start->logPath));
     }
 }
 
@@ -211,16 +212,19 @@ void OnImportPending(WindowState& state, HWND window) noexcept {
     KeepLogWatch(state, window);
 }
 
-// A second start asks whether this window has its data file open (running_window.h).
-LRESULT OnCopyData(WindowState& state, HWND window, const COPYDATASTRUCT& request) noexcept {
+// A second start hands over its log when this window has its data file open
+// (running_window.h); a request that arrives again, after its start timed out, is answered
+// without being carried out again.
+LRESULT OnCopyData(WindowState& state, HWND window, const COPYDATASTRUCT& message) noexcept {
     try {
-        const std::optional<std::wstring> log =
-            LogHandedOver(request, WideFromUtf8(state.dataFilePath));
-        if (!log) {
+        const std::optional<HandOverRequest> request =
+            HandOverFor(message, WideFromUtf8(state.dataFilePath));
+        if (!request) {
             return FALSE;
         }
-        if (!log->empty()) {
-            ImportLater(state, window, *log);
+        if (FirstTimeCarriedOut(state.handOversCarriedOut, request->id) &&
+            !request->logPath.empty()) {
+            ImportLater(state, window, request->logPath);
         }
         return TRUE;
     } catch (const std::bad_alloc&) {
@@ -245,6 +249,18 @@ void WaitForMessageOrLogChange(HWND window) {
         handles == 1) {
         OnLogFolderChanged(state, window);
     }
+}
+
+// The window's screen may be scaled otherwise than the system (another monitor, or a scaling
+// changed without signing out): the window is sized for its own, as its form and chart are laid
+// out, so that its client area is the 96-DPI one scaled.
+void SizeForOwnDpi(HWND window) {
+    const int dpi = WindowDpi(window);
+    const WindowSize size =
+        OuterSizeAtDpi({kOuterWidth, kOuterHeight}, WindowFrameAtDpi(window, kLayoutDpi),
+                       WindowFrameAtDpi(window, dpi), dpi);
+    SetWindowPos(window, nullptr, 0, 0, size.width, size.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -313,12 +329,15 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 }
 
 HWND CreateMainWindow(HINSTANCE instance, int showCommand, const StartRequest* start) {
-    // The system's scaling is the main screen's, where the window appears.
+    // Created for the system's scaling, the main screen's, where the window usually appears.
     const int dpi = SystemDpi();
     HWND window =
         CreateWindowExW(0, kMainWindowClass, kTitle, WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
                         ScaledToDpi(kOuterWidth, dpi), ScaledToDpi(kOuterHeight, dpi), nullptr,
                         nullptr, instance, const_cast<StartRequest*>(start));
+    if (window != nullptr) {
+        SizeForOwnDpi(window);
+    }
     // Kept on purpose, before the handle is tested (a null one merely fails): the first
     // ShowWindow of a process obeys the show command of whoever started it.
     ShowWindow(window, SW_SHOW);

@@ -35,21 +35,35 @@ std::wstring FirstArgument() {
     return first;
 }
 
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 }  // namespace
 
 bool IsSameFile(const std::wstring& one, const std::wstring& other) {
-    const std::wstring first = FullPath(one);
-    const std::wstring second = FullPath(other);
-    return CompareStringOrdinal(first.c_str(), static_cast<int>(first.size()), second.c_str(),
-                                static_cast<int>(second.size()), TRUE) == CSTR_EQUAL;
+    const std::optional<FileIdentity> first = IdentityOf(one);
+    const std::optional<FileIdentity> second = IdentityOf(other);
+    if (first && second) {
+        return first == second;
+    }
+    const std::wstring firstPath = FullPath(one);
+    const std::wstring secondPath = FullPath(other);
+    return CompareStringOrdinal(firstPath.c_str(), static_cast<int>(firstPath.size()),
+                                secondPath.c_str(), static_cast<int>(secondPath.size()),
+                                TRUE) == CSTR_EQUAL;
 }
 
 StartRequest ReadStartRequest() {
-    StartRequest start{.logPath = FirstArgument(),
-                       .dataFilePath = FullPath(WideFromUtf8(kDataFileName))};
+    StartRequest start{.logPath = {}, .dataFilePath = FullPath(WideFromUtf8(kDataFileName))};
+    // In full: a running window that is handed the log resolves no path against its own
+    // working folder.
+    if (const std::wstring argument = FirstArgument(); !argument.empty()) {
+        start.logPath = FullPath(argument);
+    }
     // The working folder is the folder of the data file it holds.
-    if (!start.logPath.empty() &&
-        IsSameFile(FolderOf(FullPath(start.logPath)), FolderOf(start.dataFilePath))) {
+    if (!start.logPath.empty() && !Exists(start.dataFilePath) &&
+        IsSameFile(FolderOf(start.logPath), FolderOf(start.dataFilePath))) {
         start.dataFilePath = ProgramFolder() + WideFromUtf8(kDataFileName);
     }
     return start;

@@ -39,6 +39,13 @@ inline std::string FollowedLogText(std::string_view path) {
 }
 inline constexpr std::string_view kLogReadAtLabel = "最後に読んだ時刻: ";
 inline constexpr std::string_view kLogNotReadText = "まだ読んでいません";
+// A second start whose data file is open in a window that does not answer: it opens no window of
+// its own beside that one, which would save over the same file.
+inline std::string UnansweredDataFileText(std::string_view path) {
+    return "データファイル「" + std::string(path) +
+           "」は応答しないTallymereのウィンドウで開かれています.しばらく待ってからもう一度起動して"
+           "ください.";
+}
 
 // Any command that ran out of memory, or of room in the history, and stopped.
 inline constexpr std::string_view kOutOfMemoryText = "メモリが足りないため、処理を中断しました.";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -88,6 +89,9 @@ struct WindowState {
     // those a second start handed over.
     std::vector<std::string> pendingImports;
     FollowedLog follow;
+    // The ids of the latest requests a second start handed over: a request that comes again is
+    // not carried out again.
+    std::vector<std::uint64_t> handOversCarriedOut;
     // The control that had the focus when the window was last left; it gets it back.
     Window focusToRestore = nullptr;
     // The window's dots per inch, and the font of its texts and controls made for them.

@@ -23,22 +23,41 @@ struct LineEnd {
 
 // A line feed ends a line, and the carriage returns at the line's end belong to its break: CR LF
 // as written, and CR CR LF as a second text-mode write leaves it. A CR anywhere else is part of
-// the line, as in a name pasted with one. Only a file without any line feed, as old editors
-// saved it, ends its lines at each run of CRs instead.
+// the line, as in a name pasted with one. Only a file whose lines end mostly in CRs alone, as old
+// editors saved it, ends its lines at each run of CRs instead (with the LF after them, if one
+// follows), and at a stray LF as well: one LF among them must not make the file one line.
 bool EndsLinesAtCarriageReturns(std::string_view file) {
-    return file.find('\n') == std::string_view::npos;
+    std::size_t lineFeeds = 0;
+    std::size_t carriageReturnBreaks = 0;  // runs of CRs with no LF after them
+    for (std::size_t i = 0; i < file.size(); ++i) {
+        if (file[i] == '\n') {
+            ++lineFeeds;
+        } else if (file[i] == '\r' &&
+                   (i + 1 == file.size() || (file[i + 1] != '\r' && file[i + 1] != '\n'))) {
+            ++carriageReturnBreaks;
+        }
+    }
+    return carriageReturnBreaks > lineFeeds;
 }
 
+constexpr std::string_view kBreaksAtCarriageReturns = "\r\n";
+
 LineEnd FindLineEnd(std::string_view bytes, bool atCarriageReturns) {
-    const std::size_t feed = bytes.find(atCarriageReturns ? '\r' : '\n');
-    if (feed == std::string_view::npos) {
+    const std::size_t end =
+        atCarriageReturns ? bytes.find_first_of(kBreaksAtCarriageReturns) : bytes.find('\n');
+    if (end == std::string_view::npos) {
         return {bytes.size(), bytes.size()};
     }
-    std::size_t next = feed + 1;
-    while (atCarriageReturns && next < bytes.size() && bytes[next] == '\r') {
-        ++next;
+    std::size_t next = end + 1;
+    if (atCarriageReturns && bytes[end] == '\r') {
+        while (next < bytes.size() && bytes[next] == '\r') {
+            ++next;
+        }
+        if (next < bytes.size() && bytes[next] == '\n') {
+            ++next;
+        }
     }
-    return {feed, next};
+    return {end, next};
 }
 
 // The line's text: as for a C string, it ends early at a NUL byte; CRs at its end are part of the
@@ -118,8 +137,10 @@ std::string HistoryLine(std::int32_t kills, std::int32_t deaths, double percent)
 }  // namespace
 
 std::string_view WholeLines(std::string_view bytes) {
-    const char lineBreak = EndsLinesAtCarriageReturns(bytes) ? '\r' : '\n';
-    return bytes.substr(0, bytes.find_last_of(lineBreak) + 1);
+    const std::size_t lastBreak = EndsLinesAtCarriageReturns(bytes)
+                                      ? bytes.find_last_of(kBreaksAtCarriageReturns)
+                                      : bytes.find_last_of('\n');
+    return bytes.substr(0, lastBreak + 1);
 }
 
 std::optional<DataFileContents> ParseDataFile(std::string_view bytes) {

@@ -15,8 +15,9 @@
 //   K = 0 D = 0 K/D = 55.000     one line for each earlier value, the newest 99 at most
 //   K = 12 D = 8 K/D = 60.000    the counts at the moment of saving, and their percentage
 // Every line ends with CR LF; a bare LF or CR CR LF reads the same, and so does a bare CR in a
-// file without any LF. A CR elsewhere is part of its line. The name and the clan are in the
-// system's ANSI code page, or in UTF-8 when the file begins with the byte order mark below.
+// file whose lines end mostly in bare CRs. A CR elsewhere is part of its line. The name and the
+// clan are in the system's ANSI code page, or in UTF-8 when the file begins with the byte order
+// mark below.
 
 // The data file's name, in the working folder or beside the program.
 inline constexpr std::string_view kDataFileName = "kddata.ioy";

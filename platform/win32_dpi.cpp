@@ -2,14 +2,17 @@
 
 namespace {
 
-// GetDpiForWindow is found at run time: the program also runs on Windows versions without it.
+// Found at run time, as user32 has them: the program also runs on Windows versions without
+// them (before Windows 10).
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
-GetDpiForWindowFunction FindGetDpiForWindow() {
+template <typename Function>
+Function FindInUser32(const char* name) {
     HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    return user32 == nullptr ? nullptr
-                             : reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
-                                   GetProcAddress(user32, "GetDpiForWindow")));
+    return user32 == nullptr
+               ? nullptr
+               : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
 }
 
 }  // namespace
@@ -26,7 +29,26 @@ int SystemDpi() {
 }
 
 int WindowDpi(HWND window) {
-    static const GetDpiForWindowFunction getDpiForWindow = FindGetDpiForWindow();
+    static const auto getDpiForWindow = FindInUser32<GetDpiForWindowFunction>("GetDpiForWindow");
     const UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
     return dpi > 0 ? static_cast<int>(dpi) : SystemDpi();
+}
+
+FrameSize WindowFrameAtDpi(HWND window, int dpi) {
+    static const auto adjustForDpi =
+        FindInUser32<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    const auto extendedStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    const BOOL hasMenu = GetMenu(window) != nullptr ? TRUE : FALSE;
+    RECT frame{};
+    FrameSize measured;
+    measured.dpi = dpi;
+    if (adjustForDpi == nullptr ||
+        adjustForDpi(&frame, style, hasMenu, extendedStyle, static_cast<UINT>(dpi)) == FALSE) {
+        frame = {};
+        AdjustWindowRectEx(&frame, style, hasMenu, extendedStyle);
+        measured.dpi = SystemDpi();
+    }
+    measured.added = {frame.right - frame.left, frame.bottom - frame.top};
+    return measured;
 }

@@ -27,14 +27,12 @@ bool IsMissing(DWORD error) {
 
 // The path as Windows takes it also beyond MAX_PATH: a path whose full form is that long is
 // given in that form marked as such ("\\?\C:\..." or "\\?\UNC\server\..."), which Windows takes
-// as it is. Any other path, or one already marked ("\\?\", "\\.\"), is left alone.
+// as it is. Any other path, or one whose full form is marked already ("\\?\", "\\.\"), is left
+// alone.
 std::wstring WindowsPath(const std::string& path) {
     std::wstring wide = WideFromUtf8(path);
-    if (wide.starts_with(LR"(\\?\)") || wide.starts_with(LR"(\\.\)")) {
-        return wide;
-    }
     const std::wstring full = FullPath(wide);
-    if (full.size() < MAX_PATH) {
+    if (full.size() < MAX_PATH || InWindowsNamespace(full)) {
         return wide;
     }
     if (full.starts_with(LR"(\\)")) {
@@ -43,13 +41,23 @@ std::wstring WindowsPath(const std::string& path) {
     return LR"(\\?\)" + full;
 }
 
-// Others may go on reading, writing or replacing the file while it is read. Only a file on a
-// disk is opened: a pipe, a device or a console could keep a read waiting for ever.
+// A file on a disk, as a file system keeps it: not a pipe, a device or a console, which could
+// keep a read waiting for ever, nor a folder, nor a volume or a whole disk, which would be read
+// whole (file systems answer no question about a file for a volume opened as such).
+bool IsRegularFile(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION information{};
+    return GetFileType(file) == FILE_TYPE_DISK &&
+           GetFileInformationByHandle(file, &information) != FALSE &&
+           (information.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+}
+
+// Others may go on reading, writing or replacing the file while it is read. Only a regular
+// file is opened.
 HANDLE OpenSharingEverything(const std::string& path) {
     HANDLE file = CreateFileW(WindowsPath(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE && GetFileType(file) != FILE_TYPE_DISK) {
+    if (file != INVALID_HANDLE_VALUE && !IsRegularFile(file)) {
         CloseHandle(file);
         SetLastError(ERROR_ACCESS_DENIED);
         return INVALID_HANDLE_VALUE;

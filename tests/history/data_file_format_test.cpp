@@ -83,6 +83,14 @@ INSTANTIATE_TEST_SUITE_P(
                  {33.333},
                  1,
                  2},
+        LineCase{"carriage returns with one stray line feed, alone or after a CR",
+                 "[Info Of You]\rNAME = A\nCLAN = B\r\r\nK = 1 D = 2 K/D = 33.333\r"
+                 "K = 3 D = 4 K/D = 42\r",
+                 "A",
+                 "B",
+                 {33.333, 42.0},
+                 3,
+                 4},
         LineCase{"line ends doubled by a second text-mode write, and mixed",
                  "[Info Of You]\r\r\nNAME = A\r\r\nCLAN = B\nK = 1 D = 2 K/D = 33.333\r\r\n"
                  "K = 3 D = 4 K/D = 42\r\n",

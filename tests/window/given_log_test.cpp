@@ -9,7 +9,11 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <thread>
 
+#include "app/hand_over.h"
+#include "app/running_window.h"
+#include "commands/messages.h"
 #include "platform/win32_wide_text.h"
 #include "tests/window/program_launch.h"
 #include "tests/window/window_test_support.h"
@@ -77,6 +81,30 @@ TEST_F(GivenLogTest, ADroppedLogFillsTheFormAsTheGamesLogDoes) {
     EXPECT_EQ(FormTexts(), fromGame);
 }
 
+// A second start that timed out asked again, and a busy window gets every attempt later: each
+// start's request is carried out once.
+TEST_F(GivenLogTest, AHandOverIsCarriedOutOnceHoweverOftenItArrives) {
+    WriteFileBytes(folder_ + "\\error.log", kExampleGameLog);
+    Start();
+    const auto handOver = [&](std::uint64_t id, const std::string& dataFile) {
+        std::string bytes = EncodeHandOverRequest(
+            {id, Utf8FromWide(ClaimKey(WideFromUtf8(dataFile))), folder_ + "\\error.log"});
+        COPYDATASTRUCT message{kHandOverRequest, static_cast<DWORD>(bytes.size()), bytes.data()};
+        const LRESULT answer =
+            SendMessageW(window_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&message));
+        PumpMessages();
+        return answer;
+    };
+    EXPECT_EQ(handOver(1, DataFilePath()), TRUE);
+    EXPECT_EQ(FormTexts()[0], "Player01");
+    SetWindowTextW(form_.name, L"Other");
+    EXPECT_EQ(handOver(1, DataFilePath()), TRUE) << "answered again";
+    EXPECT_EQ(FormTexts()[0], "Other") << "not carried out again";
+    EXPECT_EQ(handOver(2, DataFilePath()), TRUE);
+    EXPECT_EQ(FormTexts()[0], "Player01") << "another start's";
+    EXPECT_EQ(handOver(3, folder_ + "\\other\\kddata.ioy"), FALSE) << "another data file";
+}
+
 struct RefusedDrop {
     const char* description;
     std::string file;  // in the test's folder
@@ -100,6 +128,14 @@ TEST_P(RefusedDropTest, NamesTheFileInABoxAndChangesNothing) {
         ASSERT_TRUE(MakeFolder(path));
     } else if (pipe) {
         path = kSilentPipe;
+    } else if (c.file.find(':') != std::string::npos) {
+        path = c.file;
+        HANDLE device = CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+        if (device == INVALID_HANDLE_VALUE) {
+            GTEST_SKIP() << "no " << path << " here";
+        }
+        CloseHandle(device);
     } else {
         WriteFileBytes(path, c.bytes);
     }
@@ -117,6 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
     Drops, RefusedDropTest,
     testing::Values(RefusedDrop{"a folder", "folder", "", "を開けません."},
                     RefusedDrop{"a pipe: no file on a disk", "pipe", "", "を開けません."},
+                    // A disk device that Wine, run as root, opens as a file on a disk.
+                    RefusedDrop{"a disk device", R"(Z:\dev\loop0)", "", "を開けません."},
                     RefusedDrop{"no keywords", "notes.txt", "loading map\r\nround 3\r\n",
                                 "にはニックネームもKILL数もDEATH数も見つかりません."}));
 
@@ -188,6 +226,88 @@ TEST(ProgramWithALog, ADropOnTheIconWorksOnTheFileBesideTheProgramInOneWindow) {
     EXPECT_TRUE(IsWindowEnabled(elsewhere.window)) << "a box would disable its owner";
     EXPECT_EQ(CloseProgram(elsewhere), 0U);
     EXPECT_EQ(CloseProgram(first), 0U);
+}
+
+// The folder's short 8.3 name, where its volume keeps one: another spelling of its path.
+std::string ShortName(const std::string& folder) {
+    std::wstring shortName(MAX_PATH, L'\0');
+    shortName.resize(GetShortPathNameW(WideFromUtf8(folder).c_str(), shortName.data(), MAX_PATH));
+    return shortName.empty() ? folder : Utf8FromWide(shortName);
+}
+
+// Started in the game's folder with the log's name alone: the log is the game's folder's, and
+// the data file the game's folder's when it holds one, else the one beside the program, whose
+// window, started on another spelling of its path, then takes the log.
+TEST(ProgramWithALog, ARelativeLogIsTheWorkingFoldersWhicheverWindowImportsIt) {
+    const std::string root = EnterFreshWorkingFolder();
+    const std::string folder = root + "\\program folder";
+    const std::string program = folder + "\\tallymere.exe";
+    ASSERT_TRUE(MakeFolder(folder) && MakeFolder(root + "\\game"));
+    CopyFileW(WideFromUtf8(ProgramPath()).c_str(), WideFromUtf8(program).c_str(), FALSE);
+    // Lines ended by CRs, one by an LF: lines all the same.
+    WriteFileBytes(folder + "\\kddata.ioy",
+                   "[Info Of You]\rNAME = A\nCLAN = Alpha\rK = 1 D = 1 K/D = 50\r");
+    WriteFileBytes(folder + "\\error.log", "\tNick: Decoy\r\n");
+    WriteFileBytes(root + "\\game\\error.log", kExampleGameLog);
+
+    LaunchedProgram first = LaunchProgram(program, ShortName(folder));
+    ASSERT_NE(first.window, nullptr);
+    EXPECT_EQ(ControlText(FormOf(first.window).clan), "Alpha");
+    LaunchedProgram second = LaunchProgram(program, root + "\\game", "error.log");
+    EXPECT_EQ(second.window, nullptr) << "no second window on the file beside the program";
+    EXPECT_EQ(CloseProgram(second), 0U);
+    EXPECT_EQ(WaitForName(first.window, "Player01"), "Player01");
+
+    WriteFileBytes(root + "\\game\\kddata.ioy", "[Info Of You]\r\nNAME = A\r\nCLAN = Beta\r\n");
+    LaunchedProgram inGame = LaunchProgram(program, root + "\\game", "error.log");
+    ASSERT_NE(inGame.window, nullptr);
+    EXPECT_EQ(ControlText(FormOf(inGame.window).clan), "Beta") << "the game's folder's file";
+    EXPECT_EQ(WaitForName(inGame.window, "Player01"), "Player01");
+    EXPECT_EQ(CloseProgram(inGame), 0U);
+    EXPECT_EQ(CloseProgram(first), 0U);
+}
+
+// The text of the message box the program shows within 15 seconds, which is then dismissed.
+std::string TextOfBoxShownBy(const LaunchedProgram& program) {
+    for (int attempt = 0; attempt < 300; ++attempt) {
+        Sleep(50);
+        for (HWND box = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); box != nullptr;
+             box = FindWindowExW(nullptr, box, L"#32770", nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(box, &owner);
+            if (owner == program.process.dwProcessId && IsWindowVisible(box) != FALSE) {
+                const std::string text = ControlText(GetDlgItem(box, 0xFFFF));
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                return text;
+            }
+        }
+    }
+    return {};
+}
+
+// Held by this process, which publishes no window, as if its window were busy for ever: the
+// start says so and ends. Held by a thread that ends meanwhile, as a process ends: the start
+// takes the claim over and opens its window.
+TEST(SecondStart, OpensNoWindowOnAHeldFileUntilTheHolderEnds) {
+    const std::string dataFile = EnterFreshWorkingFolder() + "\\kddata.ioy";
+    const std::string folder = dataFile.substr(0, dataFile.rfind('\\'));
+    DataFileClaim claim = ClaimDataFile(WideFromUtf8(dataFile));
+    ASSERT_TRUE(claim.held);
+    LaunchedProgram busy = StartProgram(ProgramPath(), folder);
+    EXPECT_EQ(TextOfBoxShownBy(busy), UnansweredDataFileText(dataFile));
+    EXPECT_EQ(CloseProgram(busy), 0U) << "ended after the box, without a window of its own";
+    ReleaseMutex(claim.mutex);
+    CloseHandle(claim.mutex);
+
+    std::thread holder([&] {
+        ClaimDataFile(WideFromUtf8(dataFile));
+        Sleep(2000);
+    });
+    Sleep(500);
+    LaunchedProgram program = LaunchProgram(ProgramPath(), folder);
+    holder.join();
+    EXPECT_NE(program.window, nullptr);
+    EXPECT_EQ(CloseProgram(program), 0U);
 }
 
 TEST(ProgramWithALog, F5ImportsTheGamesLogFromAField) {

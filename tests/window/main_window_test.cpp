@@ -45,12 +45,22 @@ TEST_F(MainWindowTest, HasTheClassTitleStyleAndFixedOuterSize) {
     EXPECT_EQ(ClassName(window_), "WndClass");
     EXPECT_EQ(WindowText(window_), "Tallymere");
 
+    const auto style = static_cast<DWORD>(GetWindowLongA(window_, GWL_STYLE));
     RECT outer{};
     GetWindowRect(window_, &outer);
-    ExpectScaled(outer.right - outer.left, kOuterWidth);
-    ExpectScaled(outer.bottom - outer.top, kOuterHeight);
+    if (Scaled(100) == 100) {
+        EXPECT_EQ(outer.right - outer.left, kOuterWidth);
+        EXPECT_EQ(outer.bottom - outer.top, kOuterHeight);
+    }
+    // Scaled otherwise, the client area is the 96-DPI one scaled, exactly; the frame is Windows'
+    // own for the scaling, not the 96-DPI frame scaled.
+    RECT frameAt96{};
+    AdjustWindowRectExForDpi(&frameAt96, style, TRUE, 0, kLayoutDpi);
+    RECT client{};
+    GetClientRect(window_, &client);
+    EXPECT_EQ(client.right, Scaled(kOuterWidth - (frameAt96.right - frameAt96.left)));
+    EXPECT_EQ(client.bottom, Scaled(kOuterHeight - (frameAt96.bottom - frameAt96.top)));
 
-    const auto style = static_cast<DWORD>(GetWindowLongA(window_, GWL_STYLE));
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_TRUE(style & WS_CAPTION) << "a top-level window receives a caption";
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));

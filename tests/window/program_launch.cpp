@@ -51,8 +51,8 @@ std::string ProgramPath() {
     return folder + "tallymere.exe";
 }
 
-LaunchedProgram LaunchProgram(const std::string& path, const std::string& workingFolder,
-                              const std::string& arguments) {
+LaunchedProgram StartProgram(const std::string& path, const std::string& workingFolder,
+                             const std::string& arguments) {
     LaunchedProgram program;
     std::wstring commandLine = WideFromUtf8("\"" + path + "\"");
     if (!arguments.empty()) {
@@ -63,9 +63,16 @@ LaunchedProgram LaunchProgram(const std::string& path, const std::string& workin
     if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                        WideFromUtf8(workingFolder).c_str(), &startup, &program.process) == FALSE) {
         program.process = {};
-        return program;
     }
-    program.window = WaitForShownMainWindow(program.process);
+    return program;
+}
+
+LaunchedProgram LaunchProgram(const std::string& path, const std::string& workingFolder,
+                              const std::string& arguments) {
+    LaunchedProgram program = StartProgram(path, workingFolder, arguments);
+    if (program.process.hProcess != nullptr) {
+        program.window = WaitForShownMainWindow(program.process);
+    }
     return program;
 }
 

@@ -17,7 +17,9 @@ struct LaunchedProgram {
 std::string ProgramPath();
 
 // Starts the program, with `arguments` after its path on the command line, and waits for its
-// main window. Null process handle when it did not start. Paths are UTF-8.
+// main window (StartProgram does not). Null process handle when it did not start. Paths are UTF-8.
+LaunchedProgram StartProgram(const std::string& path, const std::string& workingFolder,
+                             const std::string& arguments = {});
 LaunchedProgram LaunchProgram(const std::string& path, const std::string& workingFolder,
                               const std::string& arguments = {});
 
