@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "chart/saved_values_chart.h"
+#include "drawing/colour_scheme.h"
 #include "drawing/dpi_scale.h"
 #include "history/data_file_format.h"
 #include "history/kd_history.h"
@@ -70,4 +71,6 @@ struct WindowState {
     // The window's dots per inch, and the font of its texts and controls made for them.
     int dpi = kLayoutDpi;
     Font font = nullptr;
+    // The colours of the theme Windows shows, taken at creation and at each change of theme.
+    ColourScheme colours = kNormalColours;
 };

@@ -25,8 +25,6 @@ std::vector<Area>& InvalidationLog() {
     return log;
 }
 
-int labelPaints = 0;
-
 FakeWindow* AsFake(Window window) {
     return reinterpret_cast<FakeWindow*>(window);
 }
@@ -49,15 +47,10 @@ const std::vector<Area>& RecordedInvalidations() {
     return InvalidationLog();
 }
 
-int RecordedLabelPaints() {
-    return labelPaints;
-}
-
 void ResetRecording() {
     MessageBoxLog().clear();
     DrawingLog().clear();
     InvalidationLog().clear();
-    labelPaints = 0;
 }
 
 std::string GetWindowTextUtf8(Window window) {
@@ -88,11 +81,6 @@ void ShowMessageBox(Window owner, std::string_view text, std::string_view captio
 
 void DrawPrimitives(Canvas /*canvas*/, std::span<const ChartPrimitive> primitives) {
     DrawingLog().push_back({{primitives.begin(), primitives.end()}});
-}
-
-void DrawLabelTexts(Canvas /*canvas*/, std::span<const LabelText> /*labels*/,
-                    Colour /*colour*/) noexcept {
-    ++labelPaints;
 }
 
 void InvalidateArea(Window /*window*/, const Area& area, int /*dpi*/) {

@@ -33,5 +33,4 @@ Window AsWindow(FakeWindow& window);
 const std::vector<RecordedMessageBox>& RecordedMessageBoxes();
 const std::vector<RecordedDrawing>& RecordedDrawings();
 const std::vector<Area>& RecordedInvalidations();  // the parts asked to be painted again
-int RecordedLabelPaints();
 void ResetRecording();

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <initializer_list>
 
 #include "commands/chart_painting.h"
@@ -100,6 +102,35 @@ TEST_F(ChartPaintTest, PaintsLabelsTitleAndAxisInTheirColours) {
     EXPECT_TRUE(AnyPixel(kAxisYellow, 473, 30, 500, 50)) << "axis label 100";
     EXPECT_TRUE(AnyPixel(kBlack, 275, 12, 340, 38)) << "title";
     EXPECT_FALSE(AnyPixel(kHistoryBlue, 274, 41, 472, 239)) << "an empty history draws no line";
+}
+
+// Wine never turns high contrast on: there the system's colours, changed, leave what the window
+// paints itself as it was, and the rows' labels keep their own colours, not a static control's.
+TEST_F(ChartPaintTest, PaintsItsOwnColoursWhateverTheSystemsWhileHighContrastIsOff) {
+    const std::array<int, 5> elements{COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT,
+                                      COLOR_GRAYTEXT, COLOR_BTNFACE};
+    std::array<COLORREF, elements.size()> saved{};
+    std::ranges::transform(elements, saved.begin(),
+                           [](int element) { return GetSysColor(element); });
+    const std::array<COLORREF, elements.size()> odd{0x00123456, 0x00654321, 0x00ABCDEF, 0x00FEDCBA,
+                                                    0x00102030};
+    SetSysColors(static_cast<int>(elements.size()), elements.data(), odd.data());
+    Repaint();
+    const bool label = AnyPixel(kFormLabelColour, 10, 10, 90, 30);
+    const COLORREF besideLabel = Pixel(95, 30);
+    const COLORREF background = Pixel(5, 280);
+    const COLORREF panelOutline = Pixel(260, 100);
+    const COLORREF grid = Pixel(300, 60);
+    const bool axis = AnyPixel(kAxisYellow, 473, 230, 500, 250);
+    SetSysColors(static_cast<int>(elements.size()), elements.data(), saved.data());
+    Repaint();
+
+    EXPECT_TRUE(label) << "label 名前";
+    EXPECT_EQ(besideLabel, kPanelFill);
+    EXPECT_EQ(background, kPanelFill);
+    EXPECT_EQ(panelOutline, kPanelOutline);
+    EXPECT_EQ(grid, kGrid);
+    EXPECT_TRUE(axis) << "axis label 0";
 }
 
 TEST_F(ChartPaintTest, DrawsTheHistoryInBlueAndItsAverageInGreen) {

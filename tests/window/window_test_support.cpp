@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/form_layout.h"
 #include "app/main_window.h"
 #include "platform/win32_wide_text.h"
 
@@ -164,8 +165,14 @@ const std::vector<CreatedWindow>& CreationRecorder::Created() const {
     return created_;
 }
 
+std::vector<HWND> FormControlsOf(HWND window) {
+    std::vector<HWND> controls = ChildControls(window);
+    std::erase_if(controls, [](HWND control) { return GetDlgCtrlID(control) == kLabelId; });
+    return controls;
+}
+
 Form FormOf(HWND window) {
-    const std::vector<HWND> c = ChildControls(window);
+    const std::vector<HWND> c = FormControlsOf(window);
     if (c.size() != 9) {
         return {};
     }
