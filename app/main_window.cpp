@@ -14,6 +14,7 @@
 #include "commands/chart_painting.h"
 #include "commands/window_commands.h"
 #include "drawing/dpi_scale.h"
+#include "platform/win32_accessibility.h"
 #include "platform/win32_dpi.h"
 #include "platform/win32_fonts.h"
 #include "platform/win32_theme.h"
@@ -55,6 +56,7 @@ void OnCreate(WindowState& state, HWND window, const CREATESTRUCTW& creation) no
     state.font = AsFont(CreateProgramFont(state.dpi));
     state.colours = SchemeFor(SystemTheme());
     state.form = CreateFormControls(window, creation.hInstance, state.dpi, AsHfont(state.font));
+    MarkAsLiveRegion(AsHwnd(state.form.kdResult));
     StartWithDataFile(state);
     // A log dropped onto the window is imported (OnDropFiles), and so is the one the program was
     // started with, once the window is shown.
@@ -64,7 +66,8 @@ void OnCreate(WindowState& state, HWND window, const CREATESTRUCTW& creation) no
     }
 }
 
-void OnDestroy() noexcept {
+void OnDestroy(const WindowState& state) noexcept {
+    UnmarkLiveRegion(AsHwnd(state.form.kdResult));
     PostQuitMessage(0);
 }
 
@@ -235,7 +238,7 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             OnCreate(state, window, *reinterpret_cast<const CREATESTRUCTW*>(lParam));
             break;
         case WM_DESTROY:
-            OnDestroy();
+            OnDestroy(state);
             break;
         case WM_NCDESTROY:
             OnNcDestroy(state);

@@ -1,15 +1,19 @@
 #include "commands/window_commands.h"
 
 #include <new>
+#include <optional>
 #include <stdexcept>
+#include <string>
 
 #include "commands/data_file_commands.h"
 #include "commands/game_log_import.h"
 #include "commands/help_boxes.h"
 #include "commands/live_recalculation.h"
 #include "commands/messages.h"
+#include "platform/accessibility.h"
 #include "platform/message_box.h"
 #include "platform/window.h"
+#include "platform/window_text.h"
 #include "res/resource_ids.h"
 
 namespace {
@@ -50,6 +54,41 @@ void RunToTheEnd(const WindowState& state, const Command& command) noexcept {
     }
 }
 
+// The K/D box's text; nothing when there is no memory to read it.
+std::optional<std::string> KdText(const WindowState& state) noexcept {
+    try {
+        return GetWindowTextUtf8(state.form.kdResult);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
+// Runs the command and says whether it changed the K/D box. A command caused by another (a load
+// or an import sets both counts, and each is recalculated within it) is part of that one and
+// says no.
+template <class Command>
+bool ChangesKd(WindowState& state, const Command& command) noexcept {
+    if (state.commandRunning) {
+        command();
+        return false;
+    }
+    state.commandRunning = true;
+    const std::optional<std::string> before = KdText(state);
+    command();
+    state.commandRunning = false;
+    const std::optional<std::string> after = KdText(state);
+    return before && after && *before != *after;
+}
+
+// A command the player gives: a screen reader hears the new K/D once the command is done, if it
+// changed it.
+template <class Command>
+void RunHeard(WindowState& state, const Command& command) noexcept {
+    if (ChangesKd(state, command)) {
+        AnnounceChange(state.form.kdResult);
+    }
+}
+
 void RunAction(WindowState& state, CommandAction action) {
     switch (action) {
         case CommandAction::ShowVersion:
@@ -76,18 +115,21 @@ CommandRoute RouteCommand(int id, int notificationCode) {
             .action = ActionOf(id)};
 }
 
+// What the window shows at first is read with it: nothing is announced.
 void StartWithDataFile(WindowState& state) noexcept {
-    RunToTheEnd(state, [&] { LoadDataFile(state); });
+    ChangesKd(state, [&] { RunToTheEnd(state, [&] { LoadDataFile(state); }); });
 }
 
 void ImportGivenLog(WindowState& state, const std::string& path) noexcept {
-    RunToTheEnd(state, [&] { ImportLogFile(state, path); });
+    RunHeard(state, [&] { RunToTheEnd(state, [&] { ImportLogFile(state, path); }); });
 }
 
 void RunCommand(WindowState& state, int id, int notificationCode) noexcept {
     const CommandRoute route = RouteCommand(id, notificationCode);
-    if (route.recalculate) {
-        RunToTheEnd(state, [&] { LiveRecalculate(state); });
-    }
-    RunToTheEnd(state, [&] { RunAction(state, route.action); });
+    RunHeard(state, [&] {
+        if (route.recalculate) {
+            RunToTheEnd(state, [&] { LiveRecalculate(state); });
+        }
+        RunToTheEnd(state, [&] { RunAction(state, route.action); });
+    });
 }

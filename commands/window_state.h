@@ -73,4 +73,7 @@ struct WindowState {
     Font font = nullptr;
     // The colours of the theme Windows shows, taken at creation and at each change of theme.
     ColourScheme colours = kNormalColours;
+    // True while a command runs: the commands it causes on the way (the recalculation of each
+    // count a load or an import sets) are part of it.
+    bool commandRunning = false;
 };

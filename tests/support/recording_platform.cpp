@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/accessibility.h"
 #include "platform/drawing.h"
 #include "platform/message_box.h"
 #include "platform/window_text.h"
@@ -22,6 +23,11 @@ std::vector<RecordedDrawing>& DrawingLog() {
 
 std::vector<Area>& InvalidationLog() {
     static std::vector<Area> log;
+    return log;
+}
+
+std::vector<Window>& AnnouncementLog() {
+    static std::vector<Window> log;
     return log;
 }
 
@@ -47,10 +53,15 @@ const std::vector<Area>& RecordedInvalidations() {
     return InvalidationLog();
 }
 
+const std::vector<Window>& RecordedAnnouncements() {
+    return AnnouncementLog();
+}
+
 void ResetRecording() {
     MessageBoxLog().clear();
     DrawingLog().clear();
     InvalidationLog().clear();
+    AnnouncementLog().clear();
 }
 
 std::string GetWindowTextUtf8(Window window) {
@@ -81,6 +92,10 @@ void ShowMessageBox(Window owner, std::string_view text, std::string_view captio
 
 void DrawPrimitives(Canvas /*canvas*/, std::span<const ChartPrimitive> primitives) {
     DrawingLog().push_back({{primitives.begin(), primitives.end()}});
+}
+
+void AnnounceChange(Window control) {
+    AnnouncementLog().push_back(control);
 }
 
 void InvalidateArea(Window /*window*/, const Area& area, int /*dpi*/) {

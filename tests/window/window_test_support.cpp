@@ -1,5 +1,6 @@
 #include "tests/window/window_test_support.h"
 
+#include <array>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -129,6 +130,12 @@ std::string WindowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
     return Utf8FromWide(text);
+}
+
+std::string ControlText(HWND control) {
+    std::array<wchar_t, 256> text{};
+    SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return Utf8FromWide(text.data());
 }
 
 std::string ClassName(HWND window) {

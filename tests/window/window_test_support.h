@@ -31,6 +31,9 @@ std::vector<HWND> FormControlsOf(HWND window);
 
 std::string WindowText(HWND window);
 
+// Another process's control text: GetWindowText would not ask the control itself.
+std::string ControlText(HWND control);
+
 // The form's controls by their place in the creation order, labels left out; all null when there
 // are not nine.
 struct Form {
