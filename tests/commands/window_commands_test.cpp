@@ -2,14 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "commands/messages.h"
 #include "platform/window_text.h"
-#include "res/resource_ids.h"
 #include "res/version.h"
 #include "tests/support/example_files.h"
 #include "tests/support/fake_files.h"
@@ -140,55 +137,26 @@ TEST_F(OutOfRoomTest, AFileBeyondTheRoomIsUnreadableForTheRunWithoutABox) {
     EXPECT_FALSE(form.state.dataFileReplaceable);
 }
 
-// What a screen reader hears of the K/D box: once for each command of the player's that changes
-// it, however many counts the command sets; nothing for a command that leaves it as it was, nor
-// for the start.
-struct AnnouncementCase {
-    const char* command;
-    std::function<void(FakeForm&)> give;
-    std::size_t announcements;
-};
-
-void PrintTo(const AnnouncementCase& c, std::ostream* os) {
-    *os << c.command;
-}
-
-class AnnouncementTest : public testing::TestWithParam<AnnouncementCase> {};
-
-TEST_P(AnnouncementTest, TheKdIsHeardOnceForEachChange) {
+// A screen reader hears the K/D box once for each command of the player's that changes it,
+// however many counts the command sets; never for one that leaves it as it was, nor for the start.
+TEST(RunCommand, TellsAScreenReaderOfEachChangeOfTheKdOnce) {
     ResetFakeDisk();
     ResetRecording();
-    FakeDisk()[kDataFile].bytes = kExampleDataFile;    // 12 kills and 8 deaths: 60%
-    FakeDisk()[kGameLogPath].bytes = kExampleGameLog;  // 10 and 5: 67%
-    FakeDisk()["same.log"].bytes = "\tKill: 12\n\tDeath: 8\n";
+    FakeDisk()[kDataFile].bytes = kExampleDataFile;    // 12 kills and 8 deaths
+    FakeDisk()[kGameLogPath].bytes = kExampleGameLog;  // 10 and 5
+    FakeDisk()["dropped.log"].bytes = "\tKill: 12\n\tDeath: 8\n";
     FakeForm form;
     StartWithDataFile(form.state);
-    ASSERT_EQ(form.kdResult.text, "60%   (60.000%)");
-    EXPECT_TRUE(RecordedAnnouncements().empty()) << "the start";
-
-    GetParam().give(form);
-    EXPECT_EQ(RecordedAnnouncements(),
-              std::vector<Window>(GetParam().announcements, form.controls.kdResult));
+    EXPECT_EQ(RecordedAnnouncements(), 0) << "the start";
+    SetWindowTextUtf8(form.controls.killField, "120");
+    EXPECT_EQ(RecordedAnnouncements(), 1) << "a kill typed";
+    RunCommand(form.state, 1009, 0);
+    EXPECT_EQ(RecordedAnnouncements(), 2) << "F5, setting both counts";
+    ImportGivenLog(form.state, "dropped.log");
+    EXPECT_EQ(RecordedAnnouncements(), 3) << "a log dropped";
+    ImportGivenLog(form.state, "dropped.log");
+    RunCommand(form.state, 1008, 0);
+    EXPECT_EQ(RecordedAnnouncements(), 3) << "the same log again, and Save";
 }
-
-void TypeKills(FakeForm& form, const char* kills) {
-    SetWindowTextUtf8(form.controls.killField, kills);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Commands, AnnouncementTest,
-    testing::Values(
-        AnnouncementCase{"a kill typed", [](FakeForm& f) { TypeKills(f, "120"); }, 1},
-        AnnouncementCase{"a zero typed before the kills", [](FakeForm& f) { TypeKills(f, "012"); },
-                         0},
-        AnnouncementCase{"the name typed",
-                         [](FakeForm& f) { RunCommand(f.state, IDC_NAME, kEditUpdate); }, 0},
-        AnnouncementCase{"F5, setting both counts",
-                         [](FakeForm& f) { RunCommand(f.state, IDC_IMPORT_LOG, 0); }, 1},
-        AnnouncementCase{"a log dropped with the counts shown",
-                         [](FakeForm& f) { ImportGivenLog(f.state, "same.log"); }, 0},
-        AnnouncementCase{"the game's log dropped",
-                         [](FakeForm& f) { ImportGivenLog(f.state, kGameLogPath); }, 1},
-        AnnouncementCase{"Save", [](FakeForm& f) { RunCommand(f.state, IDC_SAVE, 0); }, 0}));
 
 }  // namespace

@@ -32,6 +32,6 @@ Window AsWindow(FakeWindow& window);
 // Everything shown, drawn, invalidated or announced since the last ResetRecording().
 const std::vector<RecordedMessageBox>& RecordedMessageBoxes();
 const std::vector<RecordedDrawing>& RecordedDrawings();
-const std::vector<Area>& RecordedInvalidations();    // the parts asked to be painted again
-const std::vector<Window>& RecordedAnnouncements();  // the controls a screen reader was told of
+const std::vector<Area>& RecordedInvalidations();  // the parts asked to be painted again
+int RecordedAnnouncements();                       // the changes a screen reader was told of
 void ResetRecording();

@@ -120,6 +120,13 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedDrop{"no keywords", "notes.txt", "loading map\r\nround 3\r\n",
                                 "にはニックネームもKILL数もDEATH数も見つかりません."}));
 
+// Another process's control text: GetWindowText would not ask the control itself.
+std::string ControlText(HWND control) {
+    std::array<wchar_t, 256> text{};
+    SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return Utf8FromWide(text.data());
+}
+
 // The program's NameField once it shows `name`, or what it shows after five seconds.
 std::string WaitForName(HWND programWindow, const std::string& name) {
     const Form form = FormOf(programWindow);

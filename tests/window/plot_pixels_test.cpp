@@ -7,12 +7,10 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
 #include <vector>
 
 #include "chart/chart_primitives.h"
 #include "chart/chart_scale.h"
-#include "drawing/colour_scheme.h"
 #include "platform/drawing.h"
 #include "tests/support/random_histories.h"
 #include "tests/support/reference_plot.h"
@@ -48,11 +46,9 @@ public:
 
     [[nodiscard]] bool Ready() const { return bits_ != nullptr; }
 
-    std::vector<std::uint32_t> Drawn(const std::vector<ChartPrimitive>& primitives,
-                                     const ColourScheme& colours = kNormalColours) {
+    std::vector<std::uint32_t> Drawn(const std::vector<ChartPrimitive>& primitives) {
         PatBlt(context_, 0, 0, kWidth, kHeight, WHITENESS);
-        DrawPrimitives(Canvas{reinterpret_cast<DrawingContext>(context_), 96, nullptr, colours},
-                       primitives);
+        DrawPrimitives(Canvas{reinterpret_cast<DrawingContext>(context_), 96}, primitives);
         GdiFlush();
         const auto* pixels = static_cast<const std::uint32_t*>(bits_);
         return {pixels, pixels + std::size_t{kWidth} * kHeight};
@@ -91,36 +87,6 @@ TEST(PlotPixels, JoinedRunsLightTheSamePixelsAsOneSegmentPerPairOfValues) {
             }
         }
     }
-}
-
-// The theme's colours in high contrast, each its own, and the average line dashed: the painter
-// takes every colour from the theme.
-TEST(PlotPixels, InHighContrastEveryColourIsTheThemesAndTheAverageLineIsDashed) {
-    constexpr SystemColours kSystem{0x00000000, 0x00FFFFFF, 0x00FFEB1A, 0x003FF23F};
-    MemoryCanvas canvas;
-    ASSERT_TRUE(canvas.Ready());
-    std::vector<ChartPrimitive> chart = FramePrimitives();
-    const std::vector<double> values{0.0, 100.0};  // from (273, 240) to (473, 40); average row 140
-    std::ranges::copy(PlotPrimitives(values, ComputeChartScale(values)), std::back_inserter(chart));
-    const std::vector<std::uint32_t> drawn = canvas.Drawn(chart, SchemeFor({true, kSystem}));
-    // A pixel of the bitmap (blue in its lowest byte) as a COLORREF (red in its lowest).
-    const auto at = [&](int x, int y) {
-        const std::uint32_t pixel = drawn[static_cast<std::size_t>(y) * kWidth + x];
-        return ((pixel & 0xFFU) << 16) | (pixel & 0xFF00U) | ((pixel >> 16) & 0xFFU);
-    };
-    EXPECT_EQ(at(260, 100), kSystem.windowText) << "panel outline";
-    EXPECT_EQ(at(266, 100), kSystem.window) << "panel";
-    EXPECT_EQ(at(273, 110), kSystem.windowText) << "plot outline";
-    EXPECT_EQ(at(300, 230), kSystem.window) << "plot area";
-    EXPECT_EQ(at(300, 60), kSystem.grayText) << "grid";
-    EXPECT_EQ(at(323, 190), kSystem.highlight) << "history line";
-    int lit = 0;
-    int gaps = 0;
-    for (int x = 274; x < 472; ++x) {
-        (at(x, 140) == kSystem.windowText ? lit : gaps) += 1;
-    }
-    EXPECT_GT(lit, 50) << "average line";
-    EXPECT_GT(gaps, 20) << "its dashes";
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "tests/window/window_test_support.h"
 
-#include <array>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -120,7 +119,9 @@ std::vector<HWND> ChildControls(HWND window) {
     std::vector<HWND> children;
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        children.push_back(child);
+        if (GetDlgCtrlID(child) != kLabelId) {
+            children.push_back(child);
+        }
     }
     return children;
 }
@@ -130,12 +131,6 @@ std::string WindowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
     return Utf8FromWide(text);
-}
-
-std::string ControlText(HWND control) {
-    std::array<wchar_t, 256> text{};
-    SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    return Utf8FromWide(text.data());
 }
 
 std::string ClassName(HWND window) {
@@ -172,14 +167,8 @@ const std::vector<CreatedWindow>& CreationRecorder::Created() const {
     return created_;
 }
 
-std::vector<HWND> FormControlsOf(HWND window) {
-    std::vector<HWND> controls = ChildControls(window);
-    std::erase_if(controls, [](HWND control) { return GetDlgCtrlID(control) == kLabelId; });
-    return controls;
-}
-
 Form FormOf(HWND window) {
-    const std::vector<HWND> c = FormControlsOf(window);
+    const std::vector<HWND> c = ChildControls(window);
     if (c.size() != 9) {
         return {};
     }

@@ -23,19 +23,12 @@ std::string EnterFreshWorkingFolder();
 // Creates the main window as the program does, in the current working folder.
 HWND CreateTestWindow();
 
-// The main window's child controls in creation order, the rows' labels among them.
+// The form's nine controls in creation order, without the rows' labels.
 std::vector<HWND> ChildControls(HWND window);
-
-// The same without the labels: the nine controls of the form.
-std::vector<HWND> FormControlsOf(HWND window);
 
 std::string WindowText(HWND window);
 
-// Another process's control text: GetWindowText would not ask the control itself.
-std::string ControlText(HWND control);
-
-// The form's controls by their place in the creation order, labels left out; all null when there
-// are not nine.
+// The form's controls by their place in the creation order; all null when there are not nine.
 struct Form {
     HWND name;
     HWND clan;
