@@ -5,7 +5,6 @@
 #include <array>
 
 #include "commands/window_state.h"
-#include "platform/drawing.h"
 #include "res/resource_ids.h"
 
 // The window's layout in the pixels of a 96-DPI screen, written here once: every use scales it
@@ -29,33 +28,28 @@ struct ControlPlace {
     int width;
     const char* text;
     Window FormControls::*handle;  // where the handle is kept; none for the Save button
+    const char* label;             // the row's label; none for the Save button
 };
 
 // In creation order.
 inline constexpr std::array<ControlPlace, 9> kControls{{
-    {L"EDIT", IDC_NAME, kTabStopStyle, 100, 10, 160, "", &FormControls::nameField},
-    {L"EDIT", IDC_CLAN, kTabStopStyle, 100, 40, 160, "", &FormControls::clanField},
-    {L"EDIT", IDC_KILL, kDigitsStyle, 100, 70, 160, "", &FormControls::killField},
-    {L"EDIT", IDC_DEATH, kDigitsStyle, 100, 100, 160, "", &FormControls::deathField},
-    {L"STATIC", IDC_RESULT, kPlainStyle, 100, 150, 160, "", &FormControls::kdResult},
-    {L"STATIC", IDC_RESULT, kPlainStyle, 100, 180, 160, "", &FormControls::plusOneResult},
-    {L"STATIC", IDC_RESULT, kPlainStyle, 100, 210, 160, "", &FormControls::minusOneResult},
-    {L"STATIC", IDC_RESULT, kPlainStyle, 100, 250, 50, "", &FormControls::averageResult},
-    {L"BUTTON", IDC_SAVE, kTabStopStyle, 210, 250, 50, "保存", nullptr},
+    {L"EDIT", IDC_NAME, kTabStopStyle, 100, 10, 160, "", &FormControls::nameField, "名前"},
+    {L"EDIT", IDC_CLAN, kTabStopStyle, 100, 40, 160, "", &FormControls::clanField, "所属"},
+    {L"EDIT", IDC_KILL, kDigitsStyle, 100, 70, 160, "", &FormControls::killField, "KILL数"},
+    {L"EDIT", IDC_DEATH, kDigitsStyle, 100, 100, 160, "", &FormControls::deathField, "DEATH数"},
+    {L"STATIC", IDC_RESULT, kPlainStyle, 100, 150, 160, "", &FormControls::kdResult, "K/D"},
+    {L"STATIC", IDC_RESULT, kPlainStyle, 100, 180, 160, "", &FormControls::plusOneResult,
+     "K/D+1%まで"},
+    {L"STATIC", IDC_RESULT, kPlainStyle, 100, 210, 160, "", &FormControls::minusOneResult,
+     "K/D-1%まで"},
+    {L"STATIC", IDC_RESULT, kPlainStyle, 100, 250, 50, "", &FormControls::averageResult, "平均"},
+    {L"BUTTON", IDC_SAVE, kTabStopStyle, 210, 250, 50, "保存", nullptr, nullptr},
 }};
 
-inline constexpr Colour kFormLabelColour = 0x00FF6400;  // red 0, green 100, blue 255
+// Each row's label is a static text control created just before the row's control, reaching from
+// the left edge to it, as high as it: a screen reader names an edit control after the static text
+// created before it, and meets each result after its label. The labels take the theme's colours
+// for the form's labels and the window's background (WM_CTLCOLORSTATIC).
+inline constexpr DWORD kLabelStyle = WS_CHILD | WS_VISIBLE | SS_LEFT;
+inline constexpr int kLabelId = -1;  // none: a label raises no command
 inline constexpr int kLabelLeft = 10;
-inline constexpr int kLabelBottom = 20000;
-
-// The row labels to the left of the controls, painted.
-inline constexpr std::array<LabelText, 8> kLabels{{
-    {"名前", kLabelLeft, 10, 200, kLabelBottom},
-    {"所属", kLabelLeft, 40, 2000, kLabelBottom},
-    {"KILL数", kLabelLeft, 70, 2000, kLabelBottom},
-    {"DEATH数", kLabelLeft, 100, 2000, kLabelBottom},
-    {"K/D", kLabelLeft, 150, 2000, kLabelBottom},
-    {"K/D+1%まで", kLabelLeft, 180, 2000, kLabelBottom},
-    {"K/D-1%まで", kLabelLeft, 210, 2000, kLabelBottom},
-    {"平均", kLabelLeft, 250, 2000, kLabelBottom},
-}};

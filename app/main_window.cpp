@@ -16,8 +16,10 @@
 #include "commands/game_log_import.h"
 #include "commands/window_commands.h"
 #include "drawing/dpi_scale.h"
+#include "platform/win32_accessibility.h"
 #include "platform/win32_dpi.h"
 #include "platform/win32_fonts.h"
+#include "platform/win32_theme.h"
 #include "platform/win32_wide_text.h"
 
 namespace {
@@ -55,7 +57,9 @@ void OnCreate(WindowState& state, HWND window, const CREATESTRUCTW& creation) no
     }
     state.dpi = WindowDpi(window);
     state.font = AsFont(CreateProgramFont(state.dpi));
+    state.colours = SchemeFor(SystemTheme());
     state.form = CreateFormControls(window, creation.hInstance, state.dpi, AsHfont(state.font));
+    MarkAsLiveRegion(AsHwnd(state.form.kdResult));
     StartWithDataFile(state);
     // A log dropped onto the window is imported (OnDropFiles), and so is the one the program was
     // started with, once the window is shown.
@@ -65,7 +69,8 @@ void OnCreate(WindowState& state, HWND window, const CREATESTRUCTW& creation) no
     }
 }
 
-void OnDestroy() noexcept {
+void OnDestroy(const WindowState& state) noexcept {
+    UnmarkLiveRegion(AsHwnd(state.form.kdResult));
     PostQuitMessage(0);
 }
 
@@ -99,11 +104,11 @@ void PaintPart(const WindowState& state, HWND window, HDC target, const RECT& pa
         HGDIOBJ previous = SelectObject(memory, bitmap);
         // Drawn in the client area's coordinates; what falls outside the part is clipped away.
         SetViewportOrgEx(memory, -part.left, -part.top, nullptr);
-        FillRect(memory, &part,
-                 reinterpret_cast<HBRUSH>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND)));
-        const Canvas canvas{reinterpret_cast<DrawingContext>(memory), state.dpi, state.font};
-        PaintLabels(canvas);
-        PaintChart(canvas, state);
+        SetDCBrushColor(memory, state.colours.Of(Ink::Background));
+        FillRect(memory, &part, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        PaintChart(
+            Canvas{reinterpret_cast<DrawingContext>(memory), state.dpi, state.font, state.colours},
+            state);
         ExcludeControls(window, target);
         BitBlt(target, part.left, part.top, width, height, memory, part.left, part.top, SRCCOPY);
         SelectObject(memory, previous);
@@ -120,6 +125,29 @@ void OnPaint(const WindowState& state, HWND window) noexcept {
         PaintPart(state, window, target, paint.rcPaint);
     }
     EndPaint(window, &paint);
+}
+
+// The rows' labels draw in the theme's colours; the other static controls, the result boxes, in
+// the system's, as the default processing gives them.
+HBRUSH OnCtlColorStatic(const WindowState& state, HDC context, HWND control) noexcept {
+    if (!IsFormLabel(control)) {
+        return nullptr;
+    }
+    SetTextColor(context, state.colours.Of(Ink::FormLabel));
+    SetBkMode(context, TRANSPARENT);
+    SetDCBrushColor(context, state.colours.Of(Ink::Background));
+    return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+}
+
+// A high-contrast theme turned on or off, or its colours changed: everything is painted again in
+// the new colours at once.
+void OnThemeChanged(WindowState& state, HWND window) noexcept {
+    const ColourScheme colours = SchemeFor(SystemTheme());
+    if (colours == state.colours) {
+        return;
+    }
+    state.colours = colours;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // Dragged onto a screen of another scaling: the window takes the place Windows suggests for it,
@@ -272,7 +300,7 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             OnCreate(state, window, *reinterpret_cast<const CREATESTRUCTW*>(lParam));
             break;
         case WM_DESTROY:
-            OnDestroy();
+            OnDestroy(state);
             break;
         case WM_NCDESTROY:
             OnNcDestroy(state);
@@ -306,6 +334,16 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             break;
         case WM_INITMENUPOPUP:
             OnInitMenuPopup(state, reinterpret_cast<HMENU>(wParam));
+            break;
+        case WM_CTLCOLORSTATIC:
+            if (HBRUSH background = OnCtlColorStatic(state, reinterpret_cast<HDC>(wParam),
+                                                     reinterpret_cast<HWND>(lParam))) {
+                return reinterpret_cast<LRESULT>(background);
+            }
+            break;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            OnThemeChanged(state, window);
             break;
         default:
             break;

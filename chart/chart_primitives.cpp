@@ -33,7 +33,7 @@ constexpr std::int32_t kHighestRow = 32767;
 
 LinePrimitive HistorySegment(std::int32_t fromX, std::int32_t fromRow, std::int32_t toX,
                              std::int32_t toRow) {
-    return {fromX, fromRow, toX, toRow, kHistoryLineColour};
+    return {fromX, fromRow, toX, toRow, Ink::HistoryLine};
 }
 
 // RowOf, inlined into the loops that take each value of a long history.
@@ -58,27 +58,27 @@ std::optional<std::int32_t> RowOf(double value, const ChartScale& scale) {
 std::vector<ChartPrimitive> FramePrimitives() {
     std::vector<ChartPrimitive> primitives{
         RectanglePrimitive{kChartPanel.left, kChartPanel.top, kChartPanel.right, kChartPanel.bottom,
-                           kPanelOutlineColour, StockBrush::LightGray},
-        RectanglePrimitive{kPlotLeft, kPlotTop, kPlotRight, kPlotBottom, kPlotOutlineColour,
-                           StockBrush::White},
+                           Ink::PanelOutline, Ink::Background},
+        RectanglePrimitive{kPlotLeft, kPlotTop, kPlotRight, kPlotBottom, Ink::PlotOutline,
+                           Ink::PlotFill},
     };
     // The plot area's outline supplies the top and bottom edges.
     for (std::int32_t y = kPlotBottom - kBandHeight; y > kPlotTop; y -= kBandHeight) {
-        primitives.emplace_back(LinePrimitive{kPlotLeft, y, kPlotRight, y, kGridColour});
+        primitives.emplace_back(LinePrimitive{kPlotLeft, y, kPlotRight, y, Ink::Grid});
     }
     return primitives;
 }
 
 std::vector<ChartPrimitive> LabelPrimitives(std::int32_t lowerBound, std::int32_t step) {
     std::vector<ChartPrimitive> primitives;
-    primitives.emplace_back(TextPrimitive{kLabelColumn, kUnitLabelTop, "(%)", kLabelColour});
+    primitives.emplace_back(TextPrimitive{kLabelColumn, kUnitLabelTop, "(%)", Ink::AxisLabel});
     for (std::int32_t k = 0; k <= kBandCount; ++k) {
         const std::int64_t value = lowerBound + std::int64_t{k} * step;
         const std::int32_t row = kPlotBottom - kBandHeight * k;
         primitives.emplace_back(
-            TextPrimitive{kLabelColumn, row - kLabelRaise, FormatInteger(value), kLabelColour});
+            TextPrimitive{kLabelColumn, row - kLabelRaise, FormatInteger(value), Ink::AxisLabel});
     }
-    primitives.emplace_back(TextPrimitive{kPlotLeft, kTitleTop, "K/Dグラフ", kTitleColour});
+    primitives.emplace_back(TextPrimitive{kPlotLeft, kTitleTop, "K/Dグラフ", Ink::Title});
     return primitives;
 }
 
@@ -195,7 +195,7 @@ std::vector<ChartPrimitive> PlotPrimitives(HistoryLine&& line, double average) {
     std::vector<ChartPrimitive> primitives = std::move(line).Primitives();
     if (const std::optional<std::int32_t> averageRow = RowOf(average, scale)) {
         primitives.emplace_back(
-            LinePrimitive{kPlotLeft, *averageRow, kPlotRight, *averageRow, kAverageLineColour});
+            LinePrimitive{kPlotLeft, *averageRow, kPlotRight, *averageRow, Ink::AverageLine});
     }
     return primitives;
 }

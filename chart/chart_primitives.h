@@ -10,14 +10,6 @@
 #include "drawing/primitives.h"
 #include "history/kd_history.h"
 
-inline constexpr Colour kPanelOutlineColour = 0x00BEBEBE;  // 190, 190, 190
-inline constexpr Colour kPlotOutlineColour = 0x00000000;   // black
-inline constexpr Colour kGridColour = 0x00DCDCDC;          // 220, 220, 220
-inline constexpr Colour kHistoryLineColour = 0x00FF0000;   // blue
-inline constexpr Colour kAverageLineColour = 0x0000FF00;   // green
-inline constexpr Colour kLabelColour = 0x0000FFFF;         // yellow
-inline constexpr Colour kTitleColour = 0x00000000;         // black
-
 // The grey panel that holds the whole chart; it reaches past the window's right edge.
 inline constexpr Area kChartPanel{260, 10, 552, 257};
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "chart/saved_values_chart.h"
+#include "drawing/colour_scheme.h"
 #include "drawing/dpi_scale.h"
 #include "gamelog/log_examination.h"
 #include "history/data_file_format.h"
@@ -97,4 +98,9 @@ struct WindowState {
     // The window's dots per inch, and the font of its texts and controls made for them.
     int dpi = kLayoutDpi;
     Font font = nullptr;
+    // The colours of the theme Windows shows, taken at creation and at each change of theme.
+    ColourScheme colours = kNormalColours;
+    // True while a command runs: the commands it causes on the way (the recalculation of each
+    // count a load or an import sets) are part of it.
+    bool commandRunning = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <variant>
@@ -9,8 +10,22 @@
 // A Windows COLORREF: red in the lowest byte, then green, then blue.
 using Colour = std::uint32_t;
 
-// The Windows stock brushes LTGRAY_BRUSH and WHITE_BRUSH.
-enum class StockBrush { LightGray, White };
+// The part of the window's own drawing a primitive belongs to. The colour scheme of the theme
+// Windows shows gives each its colour (drawing/colour_scheme.h): a change of theme changes no
+// primitive.
+enum class Ink : std::uint8_t {
+    Background,  // the window's, and the chart's panel
+    FormLabel,
+    PanelOutline,
+    PlotOutline,
+    PlotFill,
+    Grid,
+    HistoryLine,
+    AverageLine,
+    AxisLabel,
+    Title,
+};
+inline constexpr std::size_t kInkCount = 10;
 
 // A part of the client area, in pixels, x to the right and y downward; right and bottom are
 // exclusive.
@@ -30,19 +45,19 @@ struct RectanglePrimitive {
     std::int32_t top = 0;
     std::int32_t right = 0;
     std::int32_t bottom = 0;
-    Colour outline = 0;
-    StockBrush fill = StockBrush::White;
+    Ink outline = Ink::PlotOutline;
+    Ink fill = Ink::PlotFill;
 
     bool operator==(const RectanglePrimitive&) const = default;
 };
 
-// A solid line one pixel wide; the end point is not drawn.
+// A line one pixel wide; the end point is not drawn.
 struct LinePrimitive {
     std::int32_t fromX = 0;
     std::int32_t fromY = 0;
     std::int32_t toX = 0;
     std::int32_t toY = 0;
-    Colour colour = 0;
+    Ink ink = Ink::HistoryLine;
 
     bool operator==(const LinePrimitive&) const = default;
 };
@@ -52,7 +67,7 @@ struct TextPrimitive {
     std::int32_t x = 0;
     std::int32_t y = 0;
     std::string text;
-    Colour colour = 0;
+    Ink ink = Ink::Title;
 
     bool operator==(const TextPrimitive&) const = default;
 };

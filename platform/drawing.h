@@ -1,8 +1,8 @@
 #pragma once
 
 #include <span>
-#include <string_view>
 
+#include "drawing/colour_scheme.h"
 #include "drawing/primitives.h"
 #include "platform/window.h"
 
@@ -18,29 +18,18 @@ using DrawingContext = OpaqueDrawingContext*;
 struct OpaqueFont;
 using Font = OpaqueFont*;
 
-// Where a paint draws: the context, the dots per inch of the window it is for, and the font of
-// its texts.
+// Where a paint draws: the context, the dots per inch of the window it is for, the font of its
+// texts and the colours of its inks.
 struct Canvas {
     DrawingContext context = nullptr;
     int dpi = 96;
     Font font = nullptr;
+    ColourScheme colours = kNormalColours;
 };
 
-// Draws the primitives in order. Each pen is created just before the primitives that use it
-// and deleted after them; stock brushes are never deleted.
+// Draws the primitives in order, each in the colour the canvas gives its ink. Each pen is created
+// just before the primitives that use it and deleted after them.
 void DrawPrimitives(Canvas canvas, std::span<const ChartPrimitive> primitives);
-
-// A text drawn into a rectangle with an ellipsis where it does not fit (DrawTextEx).
-struct LabelText {
-    std::string_view text;
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
-
-// Draws the texts in order, transparent, in one colour.
-void DrawLabelTexts(Canvas canvas, std::span<const LabelText> labels, Colour colour) noexcept;
 
 // Asks for the part of the window, shown at `dpi`, to be painted again on its next WM_PAINT.
 void InvalidateArea(Window window, const Area& area, int dpi);

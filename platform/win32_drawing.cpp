@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <new>
 #include <string>
 #include <variant>
 
@@ -25,26 +24,36 @@ int Scaled(std::int32_t layoutPixels, Canvas canvas) {
     return std::clamp(ScaledToDpi(layoutPixels, canvas.dpi), -32768, 32767);
 }
 
-// Draws with a new solid pen of the colour selected, then selects the previous pen back and
-// deletes the new one.
+// The pen of the ink: solid, but for a dashed average line.
+HPEN CreateInkPen(Canvas canvas, Ink ink) {
+    const int width = LineWidthAtDpi(canvas.dpi);
+    const Colour colour = canvas.colours.Of(ink);
+    if (ink != Ink::AverageLine || !canvas.colours.dashedAverage) {
+        return CreatePen(PS_SOLID, width, colour);
+    }
+    // A geometric pen: a cosmetic one is dashed only one pixel wide.
+    const LOGBRUSH brush{BS_SOLID, colour, 0};
+    return ExtCreatePen(PS_GEOMETRIC | PS_DASH | PS_ENDCAP_FLAT, width, &brush, 0, nullptr);
+}
+
+// Draws with a new pen of the ink selected, then selects the previous pen back and deletes the
+// new one.
 template <class Draw>
-void DrawWithPen(Canvas canvas, Colour colour, const Draw& draw) {
+void DrawWithPen(Canvas canvas, Ink ink, const Draw& draw) {
     HDC context = AsContext(canvas);
-    HPEN pen = CreatePen(PS_SOLID, LineWidthAtDpi(canvas.dpi), colour);
+    HPEN pen = CreateInkPen(canvas, ink);
     HGDIOBJ previous = SelectObject(context, pen);
     draw();
     SelectObject(context, previous);
     DeleteObject(pen);
 }
 
-int StockBrushId(StockBrush brush) {
-    return brush == StockBrush::White ? WHITE_BRUSH : LTGRAY_BRUSH;
-}
-
+// Filled with the context's own brush (DC_BRUSH) in the ink's colour: nothing to create or delete.
 void DrawRectangle(Canvas canvas, const RectanglePrimitive& rectangle) {
     HDC context = AsContext(canvas);
     DrawWithPen(canvas, rectangle.outline, [&] {
-        HGDIOBJ previous = SelectObject(context, GetStockObject(StockBrushId(rectangle.fill)));
+        SetDCBrushColor(context, canvas.colours.Of(rectangle.fill));
+        HGDIOBJ previous = SelectObject(context, GetStockObject(DC_BRUSH));
         Rectangle(context, Scaled(rectangle.left, canvas), Scaled(rectangle.top, canvas),
                   Scaled(rectangle.right, canvas), Scaled(rectangle.bottom, canvas));
         SelectObject(context, previous);
@@ -53,24 +62,24 @@ void DrawRectangle(Canvas canvas, const RectanglePrimitive& rectangle) {
 
 void DrawTextPrimitive(Canvas canvas, const TextPrimitive& text) {
     HDC context = AsContext(canvas);
-    SetTextColor(context, text.colour);
+    SetTextColor(context, canvas.colours.Of(text.ink));
     SetBkMode(context, TRANSPARENT);
     const std::wstring wide = WideFromUtf8(text.text);
     TextOutW(context, Scaled(text.x, canvas), Scaled(text.y, canvas), wide.data(),
              static_cast<int>(wide.size()));
 }
 
-// Draws the line at `first` and every line after it in the same colour with one pen; returns
-// the position after the last of them.
+// Draws the line at `first` and every line after it in the same ink with one pen; returns the
+// position after the last of them.
 std::size_t DrawLineRun(Canvas canvas, std::span<const ChartPrimitive> primitives,
                         std::size_t first) {
     HDC context = AsContext(canvas);
-    const Colour colour = std::get<LinePrimitive>(primitives[first]).colour;
+    const Ink ink = std::get<LinePrimitive>(primitives[first]).ink;
     std::size_t next = first;
-    DrawWithPen(canvas, colour, [&] {
+    DrawWithPen(canvas, ink, [&] {
         for (; next < primitives.size(); ++next) {
             const auto* line = std::get_if<LinePrimitive>(&primitives[next]);
-            if (line == nullptr || line->colour != colour) {
+            if (line == nullptr || line->ink != ink) {
                 break;
             }
             MoveToEx(context, Scaled(line->fromX, canvas), Scaled(line->fromY, canvas), nullptr);
@@ -96,23 +105,6 @@ void DrawPrimitives(Canvas canvas, std::span<const ChartPrimitive> primitives) {
             DrawTextPrimitive(canvas, std::get<TextPrimitive>(primitive));
         }
         ++next;
-    }
-}
-
-void DrawLabelTexts(Canvas canvas, std::span<const LabelText> labels, Colour colour) noexcept {
-    HDC context = AsContext(canvas);
-    SetTextColor(context, colour);
-    SetBkMode(context, TRANSPARENT);
-    try {
-        const FontSelection font(context, AsFont(canvas));
-        for (const LabelText& label : labels) {
-            std::wstring text = WideFromUtf8(label.text);  // DrawTextExW may write into it
-            RECT rectangle{Scaled(label.left, canvas), Scaled(label.top, canvas),
-                           Scaled(label.right, canvas), Scaled(label.bottom, canvas)};
-            DrawTextExW(context, text.data(), -1, &rectangle, DT_END_ELLIPSIS, nullptr);
-        }
-    } catch (const std::bad_alloc&) {
-        // Without memory for a text, the labels left are not drawn.
     }
 }
 

@@ -22,30 +22,30 @@
 
 void PrintTo(const RectanglePrimitive& r, std::ostream* os) {
     *os << "Rectangle{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom
-        << ", outline 0x" << std::hex << r.outline << std::dec << ", brush "
-        << (r.fill == StockBrush::LightGray ? "LightGray" : "White") << "}";
+        << ", outline ink " << static_cast<int>(r.outline) << ", fill ink "
+        << static_cast<int>(r.fill) << "}";
 }
 
 void PrintTo(const LinePrimitive& l, std::ostream* os) {
-    *os << "Line{(" << l.fromX << ", " << l.fromY << ") to (" << l.toX << ", " << l.toY << "), 0x"
-        << std::hex << l.colour << std::dec << "}";
+    *os << "Line{(" << l.fromX << ", " << l.fromY << ") to (" << l.toX << ", " << l.toY << "), ink "
+        << static_cast<int>(l.ink) << "}";
 }
 
 void PrintTo(const TextPrimitive& t, std::ostream* os) {
-    *os << "Text{(" << t.x << ", " << t.y << ") \"" << t.text << "\", 0x" << std::hex << t.colour
-        << std::dec << "}";
+    *os << "Text{(" << t.x << ", " << t.y << ") \"" << t.text << "\", ink "
+        << static_cast<int>(t.ink) << "}";
 }
 
 namespace {
 
 constexpr ChartScale kFullAxis{0, 10, 2};
 
-// The history line's segments of a plot list: its lines in the history colour.
+// The history line's segments of a plot list: its lines in the history ink.
 std::vector<LinePrimitive> SegmentsOf(const std::vector<ChartPrimitive>& plot) {
     std::vector<LinePrimitive> segments;
     for (const ChartPrimitive& primitive : plot) {
         const auto* line = std::get_if<LinePrimitive>(&primitive);
-        if (line != nullptr && line->colour == kHistoryLineColour) {
+        if (line != nullptr && line->ink == Ink::HistoryLine) {
             segments.push_back(*line);
         }
     }
@@ -82,20 +82,20 @@ std::optional<std::size_t> FirstOverlap(const std::vector<LinePrimitive>& segmen
 
 LinePrimitive HistorySegment(std::int32_t fromX, std::int32_t fromY, std::int32_t toX,
                              std::int32_t toY) {
-    return {fromX, fromY, toX, toY, kHistoryLineColour};
+    return {fromX, fromY, toX, toY, Ink::HistoryLine};
 }
 
 LinePrimitive AverageLine(std::int32_t row) {
-    return {273, row, 473, row, kAverageLineColour};
+    return {273, row, 473, row, Ink::AverageLine};
 }
 
 TEST(FramePrimitives, PanelThenPlotAreaThenGridRowsFromTheBottomUp) {
     std::vector<ChartPrimitive> expected{
-        RectanglePrimitive{260, 10, 552, 257, 0x00BEBEBE, StockBrush::LightGray},
-        RectanglePrimitive{273, 40, 473, 240, 0x00000000, StockBrush::White},
+        RectanglePrimitive{260, 10, 552, 257, Ink::PanelOutline, Ink::Background},
+        RectanglePrimitive{273, 40, 473, 240, Ink::PlotOutline, Ink::PlotFill},
     };
     for (const std::int32_t y : {220, 200, 180, 160, 140, 120, 100, 80, 60}) {
-        expected.emplace_back(LinePrimitive{273, y, 473, y, 0x00DCDCDC});
+        expected.emplace_back(LinePrimitive{273, y, 473, y, Ink::Grid});
     }
     EXPECT_EQ(FramePrimitives(), expected);
 }
@@ -117,13 +117,13 @@ class LabelPrimitivesTest : public testing::TestWithParam<LabelCase> {};
 
 TEST_P(LabelPrimitivesTest, UnitThenValuesFromTheBottomThenTitle) {
     const LabelCase& c = GetParam();
-    std::vector<ChartPrimitive> expected{TextPrimitive{473, 15, "(%)", 0x0000FFFF}};
+    std::vector<ChartPrimitive> expected{TextPrimitive{473, 15, "(%)", Ink::AxisLabel}};
     std::int32_t top = 230;
     for (const std::string& text : c.bottomToTop) {
-        expected.emplace_back(TextPrimitive{473, top, text, 0x0000FFFF});
+        expected.emplace_back(TextPrimitive{473, top, text, Ink::AxisLabel});
         top -= 20;
     }
-    expected.emplace_back(TextPrimitive{273, 10, kTitleUtf8, 0x00000000});
+    expected.emplace_back(TextPrimitive{273, 10, kTitleUtf8, Ink::Title});
     EXPECT_EQ(LabelPrimitives(c.lowerBound, c.step), expected);
 }
 

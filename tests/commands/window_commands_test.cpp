@@ -139,4 +139,26 @@ TEST_F(OutOfRoomTest, AFileBeyondTheRoomIsUnreadableForTheRunWithoutABox) {
     EXPECT_FALSE(form.state.dataFileReplaceable);
 }
 
+// A screen reader hears the K/D box once for each command of the player's that changes it,
+// however many counts the command sets; never for one that leaves it as it was, nor for the start.
+TEST(RunCommand, TellsAScreenReaderOfEachChangeOfTheKdOnce) {
+    ResetFakeDisk();
+    ResetRecording();
+    FakeDisk()[kDataFile].bytes = kExampleDataFile;    // 12 kills and 8 deaths
+    FakeDisk()[kGameLogPath].bytes = kExampleGameLog;  // 10 and 5
+    FakeDisk()["dropped.log"].bytes = "\tKill: 12\n\tDeath: 8\n";
+    FakeForm form;
+    StartWithDataFile(form.state);
+    EXPECT_EQ(RecordedAnnouncements(), 0) << "the start";
+    SetWindowTextUtf8(form.controls.killField, "120");
+    EXPECT_EQ(RecordedAnnouncements(), 1) << "a kill typed";
+    RunCommand(form.state, 1009, 0);
+    EXPECT_EQ(RecordedAnnouncements(), 2) << "F5, setting both counts";
+    ImportGivenLog(form.state, "dropped.log");
+    EXPECT_EQ(RecordedAnnouncements(), 3) << "a log dropped";
+    ImportGivenLog(form.state, "dropped.log");
+    RunCommand(form.state, 1008, 0);
+    EXPECT_EQ(RecordedAnnouncements(), 3) << "the same log again, and Save";
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/accessibility.h"
 #include "platform/clock.h"
 #include "platform/drawing.h"
 #include "platform/message_box.h"
@@ -26,7 +27,7 @@ std::vector<Area>& InvalidationLog() {
     return log;
 }
 
-int labelPaints = 0;
+int announcements = 0;
 
 FakeWindow* AsFake(Window window) {
     return reinterpret_cast<FakeWindow*>(window);
@@ -50,15 +51,15 @@ const std::vector<Area>& RecordedInvalidations() {
     return InvalidationLog();
 }
 
-int RecordedLabelPaints() {
-    return labelPaints;
+int RecordedAnnouncements() {
+    return announcements;
 }
 
 void ResetRecording() {
     MessageBoxLog().clear();
     DrawingLog().clear();
     InvalidationLog().clear();
-    labelPaints = 0;
+    announcements = 0;
 }
 
 std::string GetWindowTextUtf8(Window window) {
@@ -91,9 +92,8 @@ void DrawPrimitives(Canvas /*canvas*/, std::span<const ChartPrimitive> primitive
     DrawingLog().push_back({{primitives.begin(), primitives.end()}});
 }
 
-void DrawLabelTexts(Canvas /*canvas*/, std::span<const LabelText> /*labels*/,
-                    Colour /*colour*/) noexcept {
-    ++labelPaints;
+void AnnounceChange(Window /*control*/) {
+    ++announcements;
 }
 
 void InvalidateArea(Window /*window*/, const Area& area, int /*dpi*/) {

@@ -30,11 +30,11 @@ struct RecordedDrawing {
 
 Window AsWindow(FakeWindow& window);
 
-// Everything shown, drawn or invalidated since the last ResetRecording().
+// Everything shown, drawn, invalidated or announced since the last ResetRecording().
 const std::vector<RecordedMessageBox>& RecordedMessageBoxes();
 const std::vector<RecordedDrawing>& RecordedDrawings();
 const std::vector<Area>& RecordedInvalidations();  // the parts asked to be painted again
-int RecordedLabelPaints();
+int RecordedAnnouncements();                       // the changes a screen reader was told of
 void ResetRecording();
 
 // The time of day the stand-in's clock always tells.

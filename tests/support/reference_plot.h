@@ -33,7 +33,7 @@ inline std::vector<ChartPrimitive> ReferencePlotPrimitives(std::span<const doubl
                 const double endColumn = static_cast<double>(offset) + width + kPlotLeft;
                 primitives.emplace_back(LinePrimitive{kPlotLeft + offset, *fromRow,
                                                       TruncateToInt32(endColumn), *toRow,
-                                                      kHistoryLineColour});
+                                                      Ink::HistoryLine});
             }
             offset += TruncateToInt32(width);
             width = std::fmod(width, 1.0) + dx;
@@ -42,7 +42,7 @@ inline std::vector<ChartPrimitive> ReferencePlotPrimitives(std::span<const doubl
     }
     if (const std::optional<std::int32_t> averageRow = RowOf(AverageOf(values), scale)) {
         primitives.emplace_back(
-            LinePrimitive{kPlotLeft, *averageRow, 473, *averageRow, kAverageLineColour});
+            LinePrimitive{kPlotLeft, *averageRow, 473, *averageRow, Ink::AverageLine});
     }
     return primitives;
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <initializer_list>
 
 #include "commands/chart_painting.h"
@@ -100,6 +101,22 @@ TEST_F(ChartPaintTest, PaintsLabelsTitleAndAxisInTheirColours) {
     EXPECT_TRUE(AnyPixel(kAxisYellow, 473, 30, 500, 50)) << "axis label 100";
     EXPECT_TRUE(AnyPixel(kBlack, 275, 12, 340, 38)) << "title";
     EXPECT_FALSE(AnyPixel(kHistoryBlue, 274, 41, 472, 239)) << "an empty history draws no line";
+}
+
+// Wine never turns high contrast on: there the system's colours, changed, change nothing the
+// window paints itself, nor its labels, which are static controls.
+TEST_F(ChartPaintTest, PaintsItsOwnColoursWhateverTheSystemsWhileHighContrastIsOff) {
+    const std::array<int, 2> elements{COLOR_WINDOW, COLOR_BTNFACE};
+    const std::array<COLORREF, 2> saved{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_BTNFACE)};
+    const std::array<COLORREF, 2> odd{0x00123456, 0x00102030};
+    SetSysColors(2, elements.data(), odd.data());
+    Repaint();
+    const std::array<COLORREF, 3> painted{Pixel(95, 30), Pixel(260, 100), Pixel(300, 60)};
+    const bool label = AnyPixel(kFormLabelColour, 10, 10, 90, 30);
+    SetSysColors(2, elements.data(), saved.data());
+    Repaint();
+    EXPECT_EQ(painted, (std::array<COLORREF, 3>{kPanelFill, kPanelOutline, kGrid}));
+    EXPECT_TRUE(label) << "label 名前";
 }
 
 TEST_F(ChartPaintTest, DrawsTheHistoryInBlueAndItsAverageInGreen) {

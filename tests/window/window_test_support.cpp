@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/form_layout.h"
 #include "app/main_window.h"
 #include "platform/win32_wide_text.h"
 
@@ -118,7 +119,9 @@ std::vector<HWND> ChildControls(HWND window) {
     std::vector<HWND> children;
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        children.push_back(child);
+        if (GetDlgCtrlID(child) != kLabelId) {
+            children.push_back(child);
+        }
     }
     return children;
 }

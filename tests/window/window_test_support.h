@@ -25,7 +25,7 @@ std::string EnterFreshWorkingFolder();
 // data file and log when one is given.
 HWND CreateTestWindow(const StartRequest* start = nullptr);
 
-// The main window's child controls in creation order.
+// The form's nine controls in creation order, without the rows' labels.
 std::vector<HWND> ChildControls(HWND window);
 
 std::string WindowText(HWND window);
