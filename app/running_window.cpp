@@ -96,10 +96,10 @@ void BringToFront(HWND window) {
 
 std::wstring ClaimKey(const std::wstring& dataFilePath) {
     const std::wstring full = FullPath(dataFilePath);
-    const std::size_t nameStart = full.find_last_of(L"\\/") + 1;
-    if (const std::optional<FileIdentity> folder = IdentityOf(full.substr(0, nameStart))) {
-        return Hexadecimal(folder->volume) + L"-" + Hexadecimal(folder->index) + L"-" +
-               Upper(full.substr(nameStart));
+    const std::wstring folder = FolderOf(full);
+    if (const std::optional<FileIdentity> identity = IdentityOf(folder)) {
+        return Hexadecimal(identity->volume) + L"-" + Hexadecimal(identity->index) + L"-" +
+               Upper(full.substr(folder.size()));
     }
     std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a
     for (const wchar_t unit : Upper(full)) {

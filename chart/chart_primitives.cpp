@@ -200,14 +200,12 @@ std::vector<ChartPrimitive> PlotPrimitives(HistoryLine&& line, double average) {
     return primitives;
 }
 
-std::vector<ChartPrimitive> PlotPrimitives(const ChartValues& values, const ChartScale& scale) {
-    if (values.Empty()) {
+std::vector<ChartPrimitive> PlotPrimitives(std::span<const double> values,
+                                           const ChartScale& scale) {
+    if (values.empty()) {
         return {};
     }
-    HistoryLine line(values.saved.size() + (values.provisional ? 1 : 0), scale);
-    line.Add(values.saved);
-    if (values.provisional) {
-        line.Add(*values.provisional);
-    }
+    HistoryLine line(values.size(), scale);
+    line.Add(values);
     return PlotPrimitives(std::move(line), AverageOf(values));
 }

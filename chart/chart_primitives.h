@@ -88,11 +88,7 @@ private:
 
 // The plot: the history line through the values, then the average line, which is left out when
 // the average is not finite. Nothing for no values.
-std::vector<ChartPrimitive> PlotPrimitives(const ChartValues& values, const ChartScale& scale);
-inline std::vector<ChartPrimitive> PlotPrimitives(std::span<const double> values,
-                                                  const ChartScale& scale) {
-    return PlotPrimitives(ChartValues{values, std::nullopt}, scale);
-}
+std::vector<ChartPrimitive> PlotPrimitives(std::span<const double> values, const ChartScale& scale);
 
 // The same from a history line through every value, and their average.
 std::vector<ChartPrimitive> PlotPrimitives(HistoryLine&& line, double average);

@@ -76,10 +76,6 @@ ChartScale ScaleOf(const std::optional<ScaleExtremes>& extremes) {
                              TruncateToInt32(extremes->smallest));
 }
 
-ChartScale ComputeChartScale(const ChartValues& values) {
-    std::optional<ScaleExtremes> extremes = ScaleExtremesOf(values.saved);
-    if (values.provisional) {
-        extremes = WidenedBy(extremes, *values.provisional);
-    }
-    return ScaleOf(extremes);
+ChartScale ComputeChartScale(std::span<const double> values) {
+    return ScaleOf(ScaleExtremesOf(values));
 }

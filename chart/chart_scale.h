@@ -43,10 +43,7 @@ std::optional<ScaleExtremes> ScaleExtremesOf(std::span<const double> values);
 // The scale for the truncated extremes; the full axis 0 to 100 without any.
 ChartScale ScaleOf(const std::optional<ScaleExtremes>& extremes);
 
-// The scale for the values of a history, oldest first, the provisional one last. Values that
+// The scale for the values of a history, oldest first. Values that
 // are not finite, or whose truncation does not fit in 32 bits, have no say in it; without any
 // other value the full axis 0 to 100 is shown.
-ChartScale ComputeChartScale(const ChartValues& values);
-inline ChartScale ComputeChartScale(std::span<const double> values) {
-    return ComputeChartScale(ChartValues{values, std::nullopt});
-}
+ChartScale ComputeChartScale(std::span<const double> values);

@@ -42,7 +42,7 @@ double ShownAverage(const WindowState& state) {
 
 void PaintChart(Canvas canvas, const WindowState& state) noexcept {
     const std::optional<ProvisionalPoint>& provisional = state.provisional;
-    const ChartValues saved{state.history.Values(), std::nullopt};
+    const std::span<const double> saved = state.history.Values();
     const ChartScale scale =
         provisional ? provisional->saved.line.Scale() : ComputeChartScale(saved);
     DrawComputed(canvas, [] { return FramePrimitives(); });

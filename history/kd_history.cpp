@@ -3,17 +3,12 @@
 #include <algorithm>
 #include <stdexcept>
 
-double AverageOf(const ChartValues& values) {
+double AverageOf(std::span<const double> values) {
     double sum = 0.0;
-    for (const double value : values.saved) {
+    for (const double value : values) {
         sum += value;
     }
-    std::size_t count = values.saved.size();
-    if (values.provisional) {
-        sum += *values.provisional;
-        ++count;
-    }
-    return sum / static_cast<double>(count);
+    return sum / static_cast<double>(values.size());
 }
 
 // The capacity that growing one value at a time reaches for `count` values.

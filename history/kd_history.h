@@ -2,24 +2,11 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <span>
-
-// What the chart plots and the average box averages: the saved values, oldest first, and after
-// them, while the player changes the counts, their percentage as a provisional newest value.
-struct ChartValues {
-    std::span<const double> saved;
-    std::optional<double> provisional;
-
-    [[nodiscard]] bool Empty() const { return saved.empty() && !provisional; }
-};
 
 // The arithmetic mean as the program computes it: summed from the oldest value to the newest,
 // then divided by the count. No values give NaN.
-double AverageOf(const ChartValues& values);
-inline double AverageOf(std::span<const double> values) {
-    return AverageOf(ChartValues{values, std::nullopt});
-}
+double AverageOf(std::span<const double> values);
 
 // The ordered list of saved K/D percentages, oldest first. Storage grows by half its capacity
 // (1, 2, 3, 4, 6, 9, 13, 19, ...) and never shrinks.

@@ -194,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlotCase{{100.0, 100.0}, {100, 1, 20}, {HistorySegment(273, 240, 473, 240)}, 240}));
 
 TEST(PlotPrimitives, NoValuesDrawNothing) {
-    EXPECT_TRUE(PlotPrimitives(ChartValues{}, kFullAxis).empty());
+    EXPECT_TRUE(PlotPrimitives(std::span<const double>{}, kFullAxis).empty());
 }
 
 // Rows truncate toward zero, which above the window is downward: -0.5 gives 0, -21.5 gives -21.

@@ -23,7 +23,8 @@ TEST(SavedValuesChart, GivesTheFiguresOfTheWholeHistoryWithTheProvisionalValue) 
             // Mostly near the newest value, as typing goes; now and then anything.
             const double provisional =
                 keystroke % 5 == 0 ? random.Value() : random.Between(45.0, 61.0);
-            const ChartValues all{saved, provisional};
+            std::vector<double> all = saved;
+            all.push_back(provisional);
             const ChartScale scale = ComputeChartScale(all);
             ASSERT_EQ(ScaleWith(chart, provisional), scale) << count;
             ASSERT_EQ(BitsOf(AverageWith(chart, provisional)), BitsOf(AverageOf(all))) << count;
